@@ -1,0 +1,35 @@
+#include "Program.h"
+
+#include "app/TForm1.h"
+#include "capture/TfrmDupes.h"
+#include "capture/TfrmSearchOptions.h"
+#include "maintenance/TfrmDataFile.h"
+#include "maintenance/TfrmPurvex.h"
+#include "maintenance/TfrmSonabel.h"
+
+namespace tarnwick {
+
+Program::Program(Engine &engine)
+{
+    m_form1 = std::make_unique<TForm1>(engine);
+    QWidget *owner = m_form1.get();
+    m_sonabel = std::make_unique<TfrmSonabel>(owner);
+    m_purvex = std::make_unique<TfrmPurvex>(owner);
+    m_searchOptions = std::make_unique<TfrmSearchOptions>(owner);
+    m_dataFile = std::make_unique<TfrmDataFile>(owner);
+    m_dupes = std::make_unique<TfrmDupes>(owner);
+    m_form1->setDialogs({m_dataFile.get(), m_searchOptions.get(), m_sonabel.get(), m_purvex.get(), m_dupes.get()});
+}
+
+Program::~Program()
+{
+    m_form1->setDialogs({});
+    m_dupes.reset();
+    m_dataFile.reset();
+    m_searchOptions.reset();
+    m_purvex.reset();
+    m_sonabel.reset();
+    m_form1.reset();
+}
+
+}  // namespace tarnwick

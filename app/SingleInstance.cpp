@@ -1,0 +1,48 @@
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace tarnwick {
+
+SingleInstance::SingleInstance(const QString &title, const QString &folder)
+{
+    QString dir = folder;
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    QDir().mkpath(dir);
+    m_path = QDir(dir).filePath(title + QStringLiteral(".lock"));
+}
+
+SingleInstance::~SingleInstance() { release(); }
+
+bool SingleInstance::acquire()
+{
+    m_lock = std::make_unique<QLockFile>(m_path);
+    // Only a dead owner makes a lock stale; a long-running first copy never does.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        return true;
+    m_lock.reset();
+    return false;
+}
+
+void SingleInstance::release()
+{
+    if (m_lock)
+        m_lock->unlock();
+    m_lock.reset();
+}
+
+QString SingleInstance::alreadyRunningText()
+{
+    return QStringLiteral("Program already loaded!\n\n"
+                          "Programme est d\u00e9j\u00e0 charg\u00e9!\n\n"
+                          "Programm ist schon geladen!\n\n"
+                          "Programma \u00e8 gi\u00e0 caricato!\n\n"
+                          "Programa est\u00e1 ya cargado!");
+}
+
+}  // namespace tarnwick

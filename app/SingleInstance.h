@@ -1,0 +1,31 @@
+#pragma once
+// Only one copy of the program runs per user: a lock file in the user's
+// runtime folder, named after the program title. A lock left by a copy that
+// crashed is recognised (its process is gone) and taken over.
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace tarnwick {
+
+class SingleInstance {
+public:
+    // folder: where the lock lives; empty means the user's runtime folder.
+    explicit SingleInstance(const QString &title, const QString &folder = {});
+    ~SingleInstance();
+
+    // True when this copy is the first; it then holds the lock until release().
+    bool acquire();
+    void release();
+    QString lockPath() const { return m_path; }
+
+    // The box a second copy shows: five sentences, one per line, a blank line between.
+    static QString alreadyRunningText();
+
+private:
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+}  // namespace tarnwick

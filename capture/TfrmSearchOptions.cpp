@@ -1,0 +1,11 @@
+#include "TfrmSearchOptions.h"
+
+#include "app/i18n/Catalogue.h"
+
+namespace tarnwick {
+
+TfrmSearchOptions::TfrmSearchOptions(QWidget *parent) : ui::FixedDialog("TfrmSearchOptions", QStringLiteral("Search Options"), QSize(385, 169), parent) {}
+
+void TfrmSearchOptions::applyLanguage(int language) { setWindowTitle(CatalogueText(language, 140)); }
+
+}  // namespace tarnwick

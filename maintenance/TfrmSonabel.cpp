@@ -1,0 +1,11 @@
+#include "TfrmSonabel.h"
+
+#include "app/i18n/Catalogue.h"
+
+namespace tarnwick {
+
+TfrmSonabel::TfrmSonabel(QWidget *parent) : ui::FixedDialog("TfrmSonabel", QStringLiteral("Sonabel Configuration"), QSize(202, 177), parent) {}
+
+void TfrmSonabel::applyLanguage(int language) { setWindowTitle(CatalogueText(language, 110)); }
+
+}  // namespace tarnwick

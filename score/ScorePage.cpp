@@ -1,0 +1,406 @@
+#include "ScorePage.h"
+
+#include "app/i18n/Catalogue.h"
+#include "core/DtaFile.h"
+#include "core/ScoreFile.h"
+#include "core/ScoreRecord.h"
+#include "engine/Engine.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/Gauge.h"
+#include "widgets/Panels.h"
+#include "widgets/Pictures.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace tarnwick {
+namespace {
+
+constexpr int kScorePageIndex = 1;
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kInfoBackground(0xFF, 0xFF, 0xE1);
+
+QLabel *label(QWidget *parent, const QPoint &at, const QString &text, bool bold = false)
+{
+    auto *l = new QLabel(text, parent);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+void setInfoBackground(QWidget *w)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, kInfoBackground);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+ScorePage::ScorePage(Engine &engine, ProgramState &state, QWidget *parent)
+    : QWidget(parent), m_engine(engine), m_state(state)
+{
+    setObjectName(QStringLiteral("TabSheet2"));
+    QFrame *inner = ui::pageFrame(this);
+    buildLeftColumn(inner);
+    buildWorkArea(inner);
+
+    m_tmrScore = new QTimer(this);
+    m_tmrScore->setObjectName(QStringLiteral("tmrScore"));
+    m_tmrScore->setInterval(1);
+    connect(m_tmrScore, &QTimer::timeout, this, [this] { guarded(this, [this] { tmrScoreTimer(); }); });
+    m_tmrScore->start();
+}
+
+void ScorePage::buildLeftColumn(QFrame *frame)
+{
+    QFrame *left = ui::panel(frame, QRect(8, 8, 125, 433), ui::Bevel::Single, kSilver);
+    m_categories = new QButtonGroup(this);
+    m_categories->setExclusive(true);
+    const struct {
+        QToolButton **button;
+        const char *name;
+        const char *text;
+        const char *picture;
+        int y;
+    } categories[] = {{&m_sbNames, "sbNames", "Names", "names", 9},
+                      {&m_sbBusiness, "sbBusiness", "Business", "business", 65},
+                      {&m_sbAddress, "sbAddress", "Address", "address", 121}};
+    for (const auto &c : categories) {
+        auto *b = new QToolButton(left);
+        b->setObjectName(QLatin1String(c.name));
+        b->setText(QLatin1String(c.text));
+        b->setIcon(ui::svgIcon(QLatin1String(c.picture)));
+        b->setIconSize(QSize(20, 20));
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        b->setLayoutDirection(Qt::RightToLeft);  // picture right of the text
+        b->setCheckable(true);
+        b->setGeometry(8, c.y, 105, 41);
+        m_categories->addButton(b);
+        *c.button = b;
+    }
+    m_sbNames->setChecked(true);
+    connect(m_sbNames, &QToolButton::clicked, this, [this] { guarded(this, [this] { sbNamesClick(); }); });
+    connect(m_sbBusiness, &QToolButton::clicked, this, [this] { guarded(this, [this] { sbBusinessClick(); }); });
+    connect(m_sbAddress, &QToolButton::clicked, this, [this] { guarded(this, [this] { sbAddressClick(); }); });
+
+    ui::separator(left, QRect(16, 169, 89, 2));
+    m_sbProcess = new QPushButton(QStringLiteral("&Process"), left);
+    m_sbProcess->setObjectName(QStringLiteral("sbProcess"));
+    m_sbProcess->setGeometry(8, 193, 105, 41);
+    m_sbDataFile = new QPushButton(QStringLiteral("&Data File"), left);
+    m_sbDataFile->setObjectName(QStringLiteral("sbDataFile"));
+    m_sbDataFile->setGeometry(8, 249, 105, 41);
+    ui::separator(left, QRect(16, 297, 89, 2));
+
+    m_results = label(left, QPoint(40, 320), QStringLiteral("Results"), true);
+    m_results->setObjectName(QStringLiteral("Results"));
+    QFont f = m_results->font();
+    f.setUnderline(true);
+    m_results->setFont(f);
+    const char *names[] = {"lblGender1", "lblGender2", "lblPattern1", "lblPattern2"};
+    QLabel **targets[] = {&m_gender[0], &m_gender[1], &m_pattern[0], &m_pattern[1]};
+    for (int i = 0; i < 4; ++i) {
+        auto *l = new QLabel(left);
+        l->setObjectName(QLatin1String(names[i]));
+        l->setGeometry(8, 352 + 16 * i, 113, 15);
+        *targets[i] = l;
+    }
+}
+
+void ScorePage::buildWorkArea(QFrame *frame)
+{
+    QFrame *bannerPanel = ui::panel(frame, QRect(144, 8, 473, 81), ui::Bevel::Single, Qt::white);
+    auto *banner = new QLabel(bannerPanel);
+    banner->setObjectName(QStringLiteral("imgBanner"));
+    banner->setGeometry(1, 1, 471, 79);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setPixmap(ui::svgPixmap(QStringLiteral("banner"), QSize(457, 65)));
+
+    QFrame *work = ui::panel(frame, QRect(144, 96, 473, 345), ui::Bevel::Single, kSilver);
+    const struct {
+        const char *panel;
+        const char *picture;
+        QLabel **image;
+        int x;
+    } pushPanels[] = {{"pnlPurvex", "imgPurvex", &m_imgPurvex, 8},
+                      {"pnlSonabel", "imgSonabel", &m_imgSonabel, 160},
+                      {"pnlMatch", "imgMatch", &m_imgMatch, 312}};
+    for (const auto &pp : pushPanels) {
+        QFrame *p = ui::panel(work, QRect(pp.x, 8, 145, 81), ui::Bevel::Raised);
+        p->setObjectName(QLatin1String(pp.panel));
+        auto *img = new QLabel(p);
+        img->setObjectName(QLatin1String(pp.picture));
+        img->setGeometry(8, 8, 129, 65);
+        *pp.image = img;
+    }
+    m_imgPurvex->setToolTip(QStringLiteral("Click to configure Purvex options"));
+    m_imgSonabel->setToolTip(QStringLiteral("Click to configure Sonabel options"));
+    m_imgPurvex->parentWidget()->setToolTip(QStringLiteral("Click to configure Purvex options"));
+    m_imgSonabel->parentWidget()->setToolTip(QStringLiteral("Click to configure Sonabel options"));
+
+    QFrame *data = ui::panel(work, QRect(8, 96, 185, 233), ui::Bevel::Lowered);
+    const char *headingNames[] = {"Label1", "Label2", "Label3"};
+    const char *headingTexts[] = {"Initial Data", "Purvex Data", "Sonabel Data"};
+    for (int i = 0; i < 3; ++i) {
+        m_dataHeadings[i] = label(data, QPoint(16, 16 + 72 * i), QLatin1String(headingTexts[i]), true);
+        m_dataHeadings[i]->setObjectName(QLatin1String(headingNames[i]));
+    }
+    for (int n = 0; n < 2; ++n) {
+        auto *cbo = new QComboBox(data);
+        cbo->setObjectName(QStringLiteral("cboInitialData%1").arg(n + 1));
+        cbo->setEditable(true);
+        cbo->setInsertPolicy(QComboBox::NoInsert);
+        cbo->setGeometry(16, 32 + 24 * n, 153, 21);
+        setInfoBackground(cbo);
+        m_cbo[n] = cbo;
+        const char *purvexNames[] = {"txtPurvex1", "txtPurvex2"};
+        const char *sonabelNames[] = {"txtSonabel1", "txtSonabel2"};
+        m_purvex[n] = new QLineEdit(data);
+        m_purvex[n]->setObjectName(QLatin1String(purvexNames[n]));
+        m_purvex[n]->setGeometry(16, 104 + 24 * n, 153, 21);
+        m_sonabel[n] = new QLineEdit(data);
+        m_sonabel[n]->setObjectName(QLatin1String(sonabelNames[n]));
+        m_sonabel[n]->setGeometry(16, 176 + 24 * n, 153, 21);
+        for (QLineEdit *e : {m_purvex[n], m_sonabel[n]}) {
+            e->setReadOnly(true);
+            setInfoBackground(e);
+        }
+    }
+    // An entry picked from a list moves its partner first, then resets and rescores.
+    for (int n = 0; n < 2; ++n) {
+        QComboBox *picked = m_cbo[n];
+        QComboBox *partner = m_cbo[1 - n];
+        connect(picked, &QComboBox::activated, this,
+                [this, picked, partner] { guarded(this, [&] { itemPicked(picked, partner); }); });
+        connect(picked, &QComboBox::editTextChanged, this, [this, picked] {
+            if (picked->view()->isVisible() || selectedIndex(picked) >= 0)
+                return;  // a pick, handled by activated
+            guarded(this, [this] { itemTextChanged(); });
+        });
+    }
+
+    QFrame *scores = ui::panel(work, QRect(200, 96, 257, 233), ui::Bevel::Lowered);
+    const char *scoreNames[] = {"Label11", "Label12", "Label13"};
+    const char *scoreTexts[] = {"Initial Data Score", "Post Purvex Score", "Post Sonabel Score"};
+    const char *gaugeNames[] = {"ggeDataScore", "ggePurvexScore", "ggeSonabelScore"};
+    for (int i = 0; i < 3; ++i) {
+        m_scoreHeadings[i] = label(scores, QPoint(16, 16 + 72 * i), QLatin1String(scoreTexts[i]), true);
+        m_scoreHeadings[i]->setObjectName(QLatin1String(scoreNames[i]));
+        QFrame *sunken = ui::panel(scores, QRect(16, 40 + 72 * i, 225, 33), ui::Bevel::Lowered);
+        m_gauges[i] = new ui::Gauge(sunken);
+        m_gauges[i]->setObjectName(QLatin1String(gaugeNames[i]));
+        m_gauges[i]->setGeometry(7, 7, 211, 19);
+    }
+    ui::separator(scores, QRect(16, 150, 225, 2));
+}
+
+int ScorePage::selectedIndex(const QComboBox *list)
+{
+    const int i = list->currentIndex();
+    if (i < 0 || list->itemText(i) != list->currentText())
+        return -1;
+    return i;
+}
+
+QString ScorePage::categoryOfDownButton() const
+{
+    if (m_sbNames->isChecked())
+        return ScoreRecord::kName;
+    if (m_sbAddress->isChecked())
+        return ScoreRecord::kAddress;
+    if (m_sbBusiness->isChecked())
+        return ScoreRecord::kBusiness;
+    return {};
+}
+
+void ScorePage::LoadScoreCategory(const QString &categoryWord)
+{
+    // Reading first: a file that cannot be opened leaves everything as it was.
+    QStringList fileLines = readDtaFile(ScoreRecord::scoreFileName(CurrentLanguage));
+    const QStringList category = selectCategory(fileLines, categoryWord);
+    m_state.ScoreFileLines = TextLines(std::move(fileLines));
+    m_state.CategoryLines = TextLines(category);
+    {
+        const QSignalBlocker b0(m_cbo[0]), b1(m_cbo[1]);
+        for (QComboBox *cbo : m_cbo) {
+            cbo->clear();
+            cbo->clearEditText();
+        }
+        for (qsizetype i = 0; i + ScoreRecord::kLength <= category.size(); i += ScoreRecord::kLength) {
+            m_cbo[0]->addItem(category[i + ScoreRecord::Item1]);
+            m_cbo[1]->addItem(category[i + ScoreRecord::Item2]);
+        }
+        const int selection = m_cbo[0]->count() > 0 ? 0 : -1;
+        m_cbo[0]->setCurrentIndex(selection);
+        m_cbo[1]->setCurrentIndex(selection);
+    }
+    ResetResults();
+}
+
+void ScorePage::ResetResults()
+{
+    setTargetScore(PostPurvexScore, 0);
+    setTargetScore(PostSonabelScore, 0);
+    for (QLineEdit *e : {m_purvex[0], m_purvex[1], m_sonabel[0], m_sonabel[1]})
+        e->clear();
+    SetGenderLabel(CurrentLanguage, 1, QStringLiteral("U"));
+    SetGenderLabel(CurrentLanguage, 2, QStringLiteral("U"));
+    SetPatternLabel(CurrentLanguage, 1, 0);
+    SetPatternLabel(CurrentLanguage, 2, 0);
+    if (selectedIndex(m_cbo[0]) >= 0)
+        LoadCurrentRecord();
+}
+
+void ScorePage::LoadCurrentRecord()
+{
+    const int i = selectedIndex(m_cbo[0]);
+    const QStringList record = m_state.CategoryLines.mid(qsizetype(i) * ScoreRecord::kLength, ScoreRecord::kLength);
+    m_state.CurrentRecord = TextLines(record);
+}
+
+void ScorePage::SetGenderLabel(int language, int n, const QString &code)
+{
+    CatalogueLanguage = language;
+    QLabel *l = m_gender[n == 1 ? 0 : 1];
+    const QString separator = n == 1 ? QStringLiteral(" 1 : ") : QStringLiteral(" 2 : ");
+    const QChar first = code.isEmpty() ? QChar() : code.front();
+    int key = 0;
+    if (first == u'F')
+        key = 139;
+    else if (first == u'M')
+        key = 138;
+    else if (first == u'U')
+        key = 27;
+    l->setProperty("hintShown", false);
+    if (key == 0)
+        return;
+    l->setText(CatalogueText(language, 26) + separator + CatalogueText(language, key));
+    // The hint "Unknown result" is shown only while the finding is unknown.
+    l->setProperty("hintShown", key == 27);
+    l->setToolTip(key == 27 ? l->property("hintText").toString() : QString());
+}
+
+void ScorePage::SetPatternLabel(int language, int n, int result)
+{
+    CatalogueLanguage = language;
+    QLabel *l = m_pattern[n == 1 ? 0 : 1];
+    const QString separator = n == 1 ? QStringLiteral(" 1 : ") : QStringLiteral(" 2 : ");
+    if (result == -1)
+        l->setText(CatalogueText(language, 28) + separator + CatalogueText(language, 39));
+    else if (result == 0)
+        l->setText(CatalogueText(language, 28) + separator + CatalogueText(language, 29));
+}
+
+void ScorePage::ComputeScores()
+{
+    setTargetScore(InitialDataScore, m_engine.matchIt(m_cbo[0]->currentText(), m_cbo[1]->currentText()));
+    setTargetScore(PostPurvexScore, m_engine.matchIt(m_purvex[0]->text(), m_purvex[1]->text()));
+    setTargetScore(PostSonabelScore, m_engine.matchIt(m_sonabel[0]->text(), m_sonabel[1]->text()));
+}
+
+void ScorePage::setTargetScore(int which, int value)
+{
+    m_state.TargetScores[which] = value;
+    wakeScoreTimer();
+}
+
+void ScorePage::wakeScoreTimer()
+{
+    if (m_tmrScore && !m_tmrScore->isActive())
+        m_tmrScore->start();
+}
+
+bool ScorePage::onScorePage() const { return m_pages && m_pages->currentIndex() == kScorePageIndex; }
+
+void ScorePage::tmrScoreTimer()
+{
+    auto &shown = m_state.ShownScores;
+    const auto &target = m_state.TargetScores;
+    if (!onScorePage())
+        shown = target;
+    bool settled = true;
+    for (int i = 0; i < 3; ++i) {
+        if (shown[i] > target[i])
+            --shown[i];
+        if (shown[i] < target[i])
+            ++shown[i];
+        m_gauges[i]->setProgress(shown[i]);
+        settled = settled && shown[i] == target[i];
+    }
+    // Nothing left to move: rest until a target or the page changes.
+    if (settled)
+        m_tmrScore->stop();
+}
+
+void ScorePage::categoryClicked(const QString &word)
+{
+    LoadScoreCategory(word);
+    ComputeScores();
+}
+
+void ScorePage::sbNamesClick() { categoryClicked(ScoreRecord::kName); }
+void ScorePage::sbBusinessClick() { categoryClicked(ScoreRecord::kBusiness); }
+void ScorePage::sbAddressClick() { categoryClicked(ScoreRecord::kAddress); }
+
+void ScorePage::itemPicked(QComboBox *picked, QComboBox *partner)
+{
+    {
+        const QSignalBlocker block(partner);
+        const int i = picked->currentIndex();
+        if (i >= 0 && i < partner->count())
+            partner->setCurrentIndex(i);
+    }
+    itemTextChanged();
+}
+
+void ScorePage::itemTextChanged()
+{
+    ResetResults();
+    ComputeScores();
+}
+
+void ScorePage::applyLanguage(int language)
+{
+    auto text = [language](int key) { return CatalogueText(language, key); };
+    m_dataHeadings[0]->setText(text(31));
+    m_dataHeadings[1]->setText(text(32));
+    m_dataHeadings[2]->setText(text(33));
+    for (int i = 0; i < 3; ++i) {
+        m_dataHeadings[i]->adjustSize();
+        m_scoreHeadings[i]->setText(text(34 + i));
+        m_scoreHeadings[i]->adjustSize();
+    }
+    m_results->setText(text(25));
+    m_results->adjustSize();
+    for (int n = 0; n < 2; ++n) {
+        const QString separator = n == 0 ? QStringLiteral(" 1 : ") : QStringLiteral(" 2 : ");
+        m_gender[n]->setText(text(26) + separator + text(27));
+        m_gender[n]->setProperty("hintText", text(40));
+        m_gender[n]->setToolTip(text(40));
+        m_gender[n]->setProperty("hintShown", true);
+        m_pattern[n]->setText(text(28) + separator + text(29));
+    }
+    m_sbNames->setText(text(20));
+    m_sbBusiness->setText(text(21));
+    m_sbAddress->setText(text(22));
+    m_sbProcess->setText(text(23));
+    m_sbDataFile->setText(text(24));
+    m_imgPurvex->setToolTip(text(37));
+    m_imgSonabel->setToolTip(text(38));
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian machine, builds, and then runs the
+# program or the tests.   Usage: scripts/tarnwick.sh run|test|build
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$here/build"
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
+          xvfb xauth xdotool fonts-liberation2 fonts-dejavu-core)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_WERROR=$werror >/dev/null
+    cmake --build "$build" -j "$(nproc)"
+}
+
+run_program() {
+    cd "$build/run"
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec ./tarnwickdemo
+    fi
+    exec xvfb-run -a ./tarnwickdemo
+}
+
+run_tests() {
+    ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
+}
+
+case "${1:-}" in
+    run) install_missing; configure_and_build; run_program ;;
+    test) install_missing; configure_and_build; run_tests ;;
+    build) install_missing; configure_and_build ;;
+    *) echo "usage: $0 run|test|build" >&2; exit 2 ;;
+esac

@@ -1,0 +1,93 @@
+/* Tarnwick engine library: cleansing, phonetic keys, gender, patterns and scoring.
+ *
+ * Texts are NUL-terminated Windows-1252 strings; numbers are 32-bit integers.
+ * Every call that writes text writes at most `capacity` characters plus the
+ * terminating NUL into `buffer` (so the buffer needs capacity + 1 bytes) and
+ * always terminates it; a negative capacity counts as 0 and a null buffer is
+ * left alone. Null input texts count as empty.
+ *
+ * `lang`: 1 English, 2 French, 3 German, 4 Italian, 5 Spanish; anything else
+ * is taken as English.
+ *
+ * Element groups (the `group` argument of the word-group calls):
+ *   12 forenames          7 titles and salutations   6 name suffixes
+ *    4 occupations         5 numbering               1 business words, legal forms
+ *    0 thoroughfare types  8 buildings and units     9 directions, locality words
+ *    2 countries
+ * Any other group code leaves the text as it is (spaces tidied).
+ *
+ * Return values carry no error information: text calls return the length
+ * written, MatchIt and PatternMatch return the value they store.
+ */
+#ifndef VESKOR32_H
+#define VESKOR32_H
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define VESKOR_CALL __stdcall
+#else
+#define VESKOR_CALL
+#endif
+
+#if defined(_WIN32)
+#if defined(VESKOR32_BUILDING)
+#define VESKOR_API __declspec(dllexport)
+#else
+#define VESKOR_API __declspec(dllimport)
+#endif
+#else
+#define VESKOR_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Similarity of two texts, 0 (unrelated) to 100 (identical), stored in *score.
+ * Symmetric; 0 when either text is empty. `option` is reserved (pass 0). */
+VESKOR_API int VESKOR_CALL MatchIt(const char *text1, const char *text2, int *score, int option);
+
+/* Phonetic key of `text`, one key word per input word, upper case.
+ * Flags are 0 or 1: drop vowels after a word's first letter, drop digits,
+ * drop one-letter words, join the key words without spaces. The last two
+ * arguments are reserved (pass 0). */
+VESKOR_API int VESKOR_CALL GeneratePHK(const char *text, char *buffer, int capacity, int lang,
+                                       int deleteVowels, int removeNumbers, int removeInitials,
+                                       int compact, int reserved1, int reserved2);
+
+/* Word-group methods: long forms to short forms, short to long, removal,
+ * and every variant to its canonical form. Whole-word, case- and
+ * accent-insensitive; the rest of the text is kept. */
+VESKOR_API int VESKOR_CALL Abbreviate(const char *text, char *buffer, int capacity, int lang, int group);
+VESKOR_API int VESKOR_CALL Elaborate(const char *text, char *buffer, int capacity, int lang, int group);
+VESKOR_API int VESKOR_CALL Exclude(const char *text, char *buffer, int capacity, int lang, int group);
+VESKOR_API int VESKOR_CALL Normalise(const char *text, char *buffer, int capacity, int lang, int group);
+
+/* "M", "F" or "U". nameFormat: 2 forename first, 1 forename last, 0 unknown. */
+VESKOR_API int VESKOR_CALL Gender(const char *text, char *buffer, int capacity, int lang, int nameFormat);
+
+/* caseStyle: 0 mixed (each word capitalised), 1 lower, 2 upper. */
+VESKOR_API int VESKOR_CALL ApplyCase(const char *text, char *buffer, int capacity, int caseStyle);
+
+/* *result = -1 when the text has the pattern, 0 when not.
+ * pattern: 0 company, 1 contact, 2 e-mail address, 3 web site. */
+VESKOR_API int VESKOR_CALL PatternMatch(const char *text, int *result, int lang, int pattern);
+
+/* Every occurrence of custom1 becomes custom2; distinctWords: whole words
+ * only; caseInsensitive: letters match regardless of case. */
+VESKOR_API int VESKOR_CALL CustomTransform(const char *text, char *buffer, int capacity,
+                                           const char *custom1, const char *custom2,
+                                           int distinctWords, int caseInsensitive);
+
+/* Removes every span from custom1 to the next custom2 (to the end of the text
+ * when custom2 is empty or absent); keepDelimiter keeps the two delimiters. */
+VESKOR_API int VESKOR_CALL CustomExclude(const char *text, char *buffer, int capacity,
+                                         const char *custom1, const char *custom2, int keepDelimiter);
+
+/* Releases everything the library holds; later calls load it again. */
+VESKOR_API int VESKOR_CALL Finish(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

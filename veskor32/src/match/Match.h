@@ -1,0 +1,13 @@
+#pragma once
+// Similarity scoring of two texts.
+
+namespace veskor::match {
+
+// 0..100, symmetric, 0 when either text is empty, 100 only for identical texts.
+// Inputs are NUL-terminated Windows-1252 texts (null counts as empty).
+int score(const char *text1, const char *text2);
+
+// Drops anything cached; called by Finish.
+void release();
+
+}  // namespace veskor::match
