@@ -6,6 +6,7 @@
 #include "maintenance/TfrmDataFile.h"
 #include "maintenance/TfrmPurvex.h"
 #include "maintenance/TfrmSonabel.h"
+#include "score/ScorePage.h"
 
 namespace tarnwick {
 
@@ -13,11 +14,13 @@ Program::Program(Engine &engine)
 {
     m_form1 = std::make_unique<TForm1>(engine);
     QWidget *owner = m_form1.get();
-    m_sonabel = std::make_unique<TfrmSonabel>(owner);
-    m_purvex = std::make_unique<TfrmPurvex>(owner);
-    m_searchOptions = std::make_unique<TfrmSearchOptions>(owner);
+    ProgramState &state = m_form1->state();
+    ScorePage *scorePage = m_form1->scorePage();
+    m_sonabel = std::make_unique<TfrmSonabel>(state, owner);
+    m_purvex = std::make_unique<TfrmPurvex>(state, [scorePage] { return scorePage->categoryOfDownButton(); }, owner);
+    m_searchOptions = std::make_unique<TfrmSearchOptions>(state, owner);
     m_dataFile = std::make_unique<TfrmDataFile>(owner);
-    m_dupes = std::make_unique<TfrmDupes>(owner);
+    m_dupes = std::make_unique<TfrmDupes>(state, owner);
     m_form1->setDialogs({m_dataFile.get(), m_searchOptions.get(), m_sonabel.get(), m_purvex.get(), m_dupes.get()});
 }
 

@@ -4,7 +4,8 @@
 
 namespace tarnwick {
 
-TfrmDupes::TfrmDupes(QWidget *parent) : ui::FixedDialog("TfrmDupes", QStringLiteral("Duplicates"), QSize(599, 441), parent) {}
+TfrmDupes::TfrmDupes(ProgramState &state, QWidget *parent)
+    : ui::FixedDialog("TfrmDupes", QStringLiteral("Duplicates"), QSize(599, 441), parent), m_state(state) {}
 
 void TfrmDupes::applyLanguage(int language) { setWindowTitle(CatalogueText(language, 150)); }
 

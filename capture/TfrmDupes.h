@@ -1,4 +1,5 @@
 #pragma once
+#include "core/ProgramState.h"
 #include "widgets/FixedDialog.h"
 
 namespace tarnwick {
@@ -6,8 +7,11 @@ namespace tarnwick {
 class TfrmDupes : public ui::FixedDialog {
     Q_OBJECT
 public:
-    explicit TfrmDupes(QWidget *parent = nullptr);
+    TfrmDupes(ProgramState &state, QWidget *parent = nullptr);
     void applyLanguage(int language) override;
+
+private:
+    ProgramState &m_state;
 };
 
 }  // namespace tarnwick

@@ -4,7 +4,8 @@
 
 namespace tarnwick {
 
-TfrmSearchOptions::TfrmSearchOptions(QWidget *parent) : ui::FixedDialog("TfrmSearchOptions", QStringLiteral("Search Options"), QSize(385, 169), parent) {}
+TfrmSearchOptions::TfrmSearchOptions(ProgramState &state, QWidget *parent)
+    : ui::FixedDialog("TfrmSearchOptions", QStringLiteral("Search Options"), QSize(385, 169), parent), m_state(state) {}
 
 void TfrmSearchOptions::applyLanguage(int language) { setWindowTitle(CatalogueText(language, 140)); }
 

@@ -4,7 +4,8 @@
 
 namespace tarnwick {
 
-TfrmPurvex::TfrmPurvex(QWidget *parent) : ui::FixedDialog("TfrmPurvex", QStringLiteral("Purvex Configuration"), QSize(336, 369), parent) {}
+TfrmPurvex::TfrmPurvex(ProgramState &state, std::function<QString()> category, QWidget *parent)
+    : ui::FixedDialog("TfrmPurvex", QStringLiteral("Purvex Configuration"), QSize(336, 369), parent), m_state(state), m_category(std::move(category)) {}
 
 void TfrmPurvex::applyLanguage(int language) { setWindowTitle(CatalogueText(language, 100)); }
 

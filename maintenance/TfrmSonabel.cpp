@@ -4,7 +4,8 @@
 
 namespace tarnwick {
 
-TfrmSonabel::TfrmSonabel(QWidget *parent) : ui::FixedDialog("TfrmSonabel", QStringLiteral("Sonabel Configuration"), QSize(202, 177), parent) {}
+TfrmSonabel::TfrmSonabel(ProgramState &state, QWidget *parent)
+    : ui::FixedDialog("TfrmSonabel", QStringLiteral("Sonabel Configuration"), QSize(202, 177), parent), m_state(state) {}
 
 void TfrmSonabel::applyLanguage(int language) { setWindowTitle(CatalogueText(language, 110)); }
 
