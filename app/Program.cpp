@@ -21,11 +21,13 @@ Program::Program(Engine &engine)
     m_searchOptions = std::make_unique<TfrmSearchOptions>(state, owner);
     m_dataFile = std::make_unique<TfrmDataFile>(owner);
     m_dupes = std::make_unique<TfrmDupes>(state, owner);
+    scorePage->setDialogs(m_purvex.get(), m_sonabel.get(), m_dataFile.get());
     m_form1->setDialogs({m_dataFile.get(), m_searchOptions.get(), m_sonabel.get(), m_purvex.get(), m_dupes.get()});
 }
 
 Program::~Program()
 {
+    m_form1->scorePage()->setDialogs(nullptr, nullptr, nullptr);
     m_form1->setDialogs({});
     m_dupes.reset();
     m_dataFile.reset();

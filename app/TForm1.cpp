@@ -132,6 +132,13 @@ bool TForm1::event(QEvent *e)
     return result;
 }
 
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // A Process waiting on its animations must not carry on into a closed window.
+    m_scorePage->abortWaits();
+    QMainWindow::closeEvent(event);
+}
+
 void TForm1::FormActivate()
 {
     m_activated = true;

@@ -21,4 +21,8 @@ private:
     QString m_message;
 };
 
+// Thrown out of a wait when the program is closing: the handler stops
+// quietly, nothing is reported.
+class Cancelled {};
+
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 #include "core/DtaFile.h"
 #include "core/ScoreFile.h"
 #include "core/ScoreRecord.h"
+#include "score/art/PanelArt.h"
 #include "engine/Engine.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Gauge.h"
@@ -13,10 +14,14 @@
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDialog>
+#include <QEventLoop>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -63,6 +68,31 @@ ScorePage::ScorePage(Engine &engine, ProgramState &state, QWidget *parent)
     m_tmrScore->setInterval(1);
     connect(m_tmrScore, &QTimer::timeout, this, [this] { guarded(this, [this] { tmrScoreTimer(); }); });
     m_tmrScore->start();
+
+    m_tmrDCL = new QTimer(this);
+    m_tmrDCL->setObjectName(QStringLiteral("tmrDCL"));
+    m_tmrDCL->setInterval(100);
+    connect(m_tmrDCL, &QTimer::timeout, this, [this] { guarded(this, [this] { tmrDCLTimer(); }); });
+
+    for (int i = 0; i < 57; ++i)
+        m_ilDCL[i] = panelFrame(i);
+    for (int panel = 0; panel < 3; ++panel)
+        m_panelImages[panel]->setPixmap(m_ilDCL[19 * panel]);
+}
+
+ScorePage::~ScorePage() { abortWaits(); }
+
+void ScorePage::setDialogs(QDialog *purvex, QDialog *sonabel, QDialog *dataFile)
+{
+    m_optionDialogs[0] = purvex;
+    m_optionDialogs[1] = sonabel;
+    m_dataFileDialog = dataFile;
+}
+
+void ScorePage::setTimerIntervals(int scoreMs, int frameMs)
+{
+    m_tmrScore->setInterval(scoreMs);
+    m_tmrDCL->setInterval(frameMs);
 }
 
 void ScorePage::buildLeftColumn(QFrame *frame)
@@ -105,6 +135,8 @@ void ScorePage::buildLeftColumn(QFrame *frame)
     m_sbDataFile->setObjectName(QStringLiteral("sbDataFile"));
     m_sbDataFile->setGeometry(8, 249, 105, 41);
     ui::separator(left, QRect(16, 297, 89, 2));
+    connect(m_sbProcess, &QPushButton::clicked, this, [this] { guarded(this, [this] { sbProcessClick(); }); });
+    connect(m_sbDataFile, &QPushButton::clicked, this, [this] { guarded(this, [this] { sbDataFileClick(); }); });
 
     m_results = label(left, QPoint(40, 320), QStringLiteral("Results"), true);
     m_results->setObjectName(QStringLiteral("Results"));
@@ -131,26 +163,25 @@ void ScorePage::buildWorkArea(QFrame *frame)
     banner->setPixmap(ui::svgPixmap(QStringLiteral("banner"), QSize(457, 65)));
 
     QFrame *work = ui::panel(frame, QRect(144, 96, 473, 345), ui::Bevel::Single, kSilver);
-    const struct {
-        const char *panel;
-        const char *picture;
-        QLabel **image;
-        int x;
-    } pushPanels[] = {{"pnlPurvex", "imgPurvex", &m_imgPurvex, 8},
-                      {"pnlSonabel", "imgSonabel", &m_imgSonabel, 160},
-                      {"pnlMatch", "imgMatch", &m_imgMatch, 312}};
-    for (const auto &pp : pushPanels) {
-        QFrame *p = ui::panel(work, QRect(pp.x, 8, 145, 81), ui::Bevel::Raised);
-        p->setObjectName(QLatin1String(pp.panel));
+    const char *panelNames[] = {"pnlPurvex", "pnlSonabel", "pnlMatch"};
+    const char *imageNames[] = {"imgPurvex", "imgSonabel", "imgMatch"};
+    for (int i = 0; i < 3; ++i) {
+        QFrame *p = ui::panel(work, QRect(8 + 152 * i, 8, 145, 81), ui::Bevel::Raised);
+        p->setObjectName(QLatin1String(panelNames[i]));
+        p->setLineWidth(2);
         auto *img = new QLabel(p);
-        img->setObjectName(QLatin1String(pp.picture));
+        img->setObjectName(QLatin1String(imageNames[i]));
         img->setGeometry(8, 8, 129, 65);
-        *pp.image = img;
+        p->installEventFilter(this);
+        img->installEventFilter(this);
+        m_pushPanels[i] = p;
+        m_panelImages[i] = img;
     }
-    m_imgPurvex->setToolTip(QStringLiteral("Click to configure Purvex options"));
-    m_imgSonabel->setToolTip(QStringLiteral("Click to configure Sonabel options"));
-    m_imgPurvex->parentWidget()->setToolTip(QStringLiteral("Click to configure Purvex options"));
-    m_imgSonabel->parentWidget()->setToolTip(QStringLiteral("Click to configure Sonabel options"));
+    // The panels themselves keep these hints in every language; their pictures are switched.
+    m_pushPanels[0]->setToolTip(QStringLiteral("Click to configure Purvex options"));
+    m_pushPanels[1]->setToolTip(QStringLiteral("Click to configure Sonabel options"));
+    m_panelImages[0]->setToolTip(m_pushPanels[0]->toolTip());
+    m_panelImages[1]->setToolTip(m_pushPanels[1]->toolTip());
 
     QFrame *data = ui::panel(work, QRect(8, 96, 185, 233), ui::Bevel::Lowered);
     const char *headingNames[] = {"Label1", "Label2", "Label3"};
@@ -305,11 +336,172 @@ void ScorePage::SetPatternLabel(int language, int n, int result)
         l->setText(CatalogueText(language, 28) + separator + CatalogueText(language, 29));
 }
 
+CleansingPipeline ScorePage::pipeline() { return CleansingPipeline(m_engine, m_state.EngineLanguage, m_state.CurrentRecord, *this); }
+
 void ScorePage::ComputeScores()
 {
-    setTargetScore(InitialDataScore, m_engine.matchIt(m_cbo[0]->currentText(), m_cbo[1]->currentText()));
-    setTargetScore(PostPurvexScore, m_engine.matchIt(m_purvex[0]->text(), m_purvex[1]->text()));
-    setTargetScore(PostSonabelScore, m_engine.matchIt(m_sonabel[0]->text(), m_sonabel[1]->text()));
+    const std::array<int, 3> scores = pipeline().scores();
+    for (int i = 0; i < 3; ++i)
+        setTargetScore(i, scores[i]);
+    PanelAnimation = 2;
+    PlayPanelAnimation();
+}
+
+QString ScorePage::itemText(int n) const { return m_cbo[n - 1]->currentText(); }
+QString ScorePage::purvexText(int n) const { return m_purvex[n - 1]->text(); }
+void ScorePage::setPurvexText(int n, const QString &text) { m_purvex[n - 1]->setText(text); }
+QString ScorePage::sonabelText(int n) const { return m_sonabel[n - 1]->text(); }
+void ScorePage::setSonabelText(int n, const QString &text) { m_sonabel[n - 1]->setText(text); }
+void ScorePage::setGenderFinding(int n, const QString &code) { SetGenderLabel(CurrentLanguage, n, code); }
+void ScorePage::setPatternFinding(int n, int result) { SetPatternLabel(CurrentLanguage, n, result); }
+
+void ScorePage::sbProcessClick()
+{
+    // Whatever happens below, nothing stays disabled.
+    setProcessControlsEnabled(false);
+    struct Reenable {
+        ScorePage *page;
+        ~Reenable()
+        {
+            if (!page->m_closing)
+                page->setProcessControlsEnabled(true);
+        }
+    } reenable{this};
+
+    setTargetScore(PostPurvexScore, 0);
+    setTargetScore(PostSonabelScore, 0);
+    for (QLineEdit *e : {m_purvex[0], m_purvex[1], m_sonabel[0], m_sonabel[1]})
+        e->clear();
+    SetGenderLabel(CurrentLanguage, 1, QStringLiteral("U"));
+    SetGenderLabel(CurrentLanguage, 2, QStringLiteral("U"));
+    SetPatternLabel(CurrentLanguage, 1, 0);
+    SetPatternLabel(CurrentLanguage, 2, 0);
+    WaitForGauges();
+
+    PanelAnimation = 0;
+    PlayPanelAnimation();
+    pipeline().RunPurvexStage();
+    ComputeScores();
+    WaitForGauges();
+
+    PanelAnimation = 1;
+    PlayPanelAnimation();
+    pipeline().RunSonabelStage();
+    ComputeScores();
+    WaitForGauges();
+}
+
+void ScorePage::setProcessControlsEnabled(bool enabled)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_sbNames, m_sbBusiness, m_sbAddress, m_sbProcess,
+                                                       m_sbDataFile, m_cbo[0], m_cbo[1]})
+        w->setEnabled(enabled);
+    // Only the tabs are locked, so the results stay legible while they fill in.
+    if (m_pages)
+        m_pages->tabBar()->setEnabled(enabled);
+}
+
+void ScorePage::sbDataFileClick()
+{
+    if (m_dataFileDialog)
+        m_dataFileDialog->exec();
+    LoadScoreCategory(categoryOfDownButton());
+    ComputeScores();
+}
+
+void ScorePage::PlayPanelAnimation()
+{
+    m_tmrDCL->start();
+    waitUntil([this] { return !m_tmrDCL->isActive(); });
+}
+
+void ScorePage::WaitForGauges()
+{
+    waitUntil([this] { return m_state.ShownScores == m_state.TargetScores; });
+}
+
+void ScorePage::waitUntil(const std::function<bool()> &done)
+{
+    // A nested event loop, woken by the timers' ticks: nothing spins while waiting.
+    while (!done()) {
+        if (m_closing)
+            throw Cancelled();
+        QEventLoop loop;
+        m_waits.push_back(&loop);
+        loop.exec();
+        m_waits.pop_back();
+    }
+}
+
+void ScorePage::wakeWaits()
+{
+    for (QEventLoop *loop : m_waits)
+        loop->quit();
+}
+
+void ScorePage::abortWaits()
+{
+    m_closing = true;
+    m_tmrDCL->stop();
+    m_tmrScore->stop();
+    wakeWaits();
+}
+
+void ScorePage::tmrDCLTimer()
+{
+    ++AnimationFrame;
+    if (AnimationFrame > 18)
+        AnimationFrame = 0;
+    if (!onScorePage())
+        AnimationFrame = 0;
+    const int panel = qBound(0, PanelAnimation, 2);
+    const int frame = 19 * panel + AnimationFrame;
+    m_panelImages[panel]->setPixmap(m_ilDCL[frame]);
+    emit frameDrawn(panel, frame);
+    if (AnimationFrame == 0)
+        m_tmrDCL->stop();
+    wakeWaits();
+}
+
+void ScorePage::setPushed(int panel, bool pushed)
+{
+    m_panelImages[panel]->move(pushed ? 9 : 8, pushed ? 9 : 8);
+    m_pushPanels[panel]->setFrameShadow(pushed ? QFrame::Sunken : QFrame::Raised);
+}
+
+void ScorePage::panelClicked(int panel)
+{
+    setPushed(panel, false);
+    if (panel < 2 && m_sbProcess->isEnabled() && m_optionDialogs[panel])
+        m_optionDialogs[panel]->exec();
+}
+
+bool ScorePage::eventFilter(QObject *watched, QEvent *event)
+{
+    int panel = -1;
+    for (int i = 0; i < 3; ++i)
+        if (watched == m_pushPanels[i] || watched == m_panelImages[i])
+            panel = i;
+    if (panel < 0)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            setPushed(panel, true);
+            m_pressedPanel = panel;
+        }
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        setPushed(panel, false);
+        const bool click = m_pressedPanel == panel && me->button() == Qt::LeftButton &&
+                           m_pushPanels[panel]->rect().contains(m_pushPanels[panel]->mapFromGlobal(me->globalPosition().toPoint()));
+        m_pressedPanel = -1;
+        if (click)
+            guarded(this, [this, panel] { panelClicked(panel); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ScorePage::setTargetScore(int which, int value)
@@ -344,6 +536,7 @@ void ScorePage::tmrScoreTimer()
     // Nothing left to move: rest until a target or the page changes.
     if (settled)
         m_tmrScore->stop();
+    wakeWaits();
 }
 
 void ScorePage::categoryClicked(const QString &word)
@@ -399,8 +592,8 @@ void ScorePage::applyLanguage(int language)
     m_sbAddress->setText(text(22));
     m_sbProcess->setText(text(23));
     m_sbDataFile->setText(text(24));
-    m_imgPurvex->setToolTip(text(37));
-    m_imgSonabel->setToolTip(text(38));
+    m_panelImages[0]->setToolTip(text(37));
+    m_panelImages[1]->setToolTip(text(38));
 }
 
 }  // namespace tarnwick

@@ -1,12 +1,20 @@
 #pragma once
 // Page 1 of the main window: two data items of one category, cleansed,
-// keyed and scored by the engine.
+// keyed and scored by the engine, with panel animations and running gauges.
 #include "core/ProgramState.h"
+#include "score/CleansingPipeline.h"
 
+#include <QPixmap>
 #include <QWidget>
+
+#include <array>
+#include <functional>
+#include <vector>
 
 class QButtonGroup;
 class QComboBox;
+class QDialog;
+class QEventLoop;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,41 +30,72 @@ namespace ui {
 class Gauge;
 }
 
-class ScorePage : public QWidget {
+class ScorePage : public QWidget, private PipelineView {
     Q_OBJECT
 public:
-    // pages: the main window's page control, whose active page the timers watch.
     ScorePage(Engine &engine, ProgramState &state, QWidget *parent = nullptr);
+    ~ScorePage() override;
 
+    // The main window's page control: the timers watch its active page and
+    // Process locks it.
     void setPageControl(QTabWidget *pages) { m_pages = pages; }
+    void setDialogs(QDialog *purvex, QDialog *sonabel, QDialog *dataFile);
 
     // Reads the score data file of the current language and lists the
     // records of one category ("Name", "Business", "Address").
     void LoadScoreCategory(const QString &categoryWord);
-    // The word of the category button that is down, tested in the given order.
+    // The word of the category button that is down (tested Names, Address, Business).
     QString categoryOfDownButton() const;
 
     void ResetResults();
     void LoadCurrentRecord();
     void SetGenderLabel(int language, int n, const QString &code);
     void SetPatternLabel(int language, int n, int result);
-    // The three target scores of the page's current texts.
+    // The three target scores of the page's texts, then the Match animation.
     void ComputeScores();
-    // Sets a target score; the gauge runs to it on the score timer.
     void setTargetScore(int which, int value);
 
     // Index of the entry shown in a list, or -1 when the user typed a text of their own.
     static int selectedIndex(const QComboBox *list);
 
+    void sbProcessClick();
+    void sbDataFileClick();
     void sbNamesClick();
     void sbBusinessClick();
     void sbAddressClick();
     void tmrScoreTimer();
+    void tmrDCLTimer();
+    void PlayPanelAnimation();
+    void WaitForGauges();
 
-    // Re-labels the page's own controls (window table rows for this page).
+    // Ends every wait: the window is closing.
+    void abortWaits();
+    // Tests run the animations at other speeds.
+    void setTimerIntervals(int scoreMs, int frameMs);
+
+    int PanelAnimation = 0;
+    int AnimationFrame = 0;
+
     void applyLanguage(int language);
 
+signals:
+    // A panel animation frame was drawn: (panel, frame index in the image list).
+    void frameDrawn(int panel, int frame);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // PipelineView
+    QString itemText(int n) const override;
+    QString purvexText(int n) const override;
+    void setPurvexText(int n, const QString &text) override;
+    QString sonabelText(int n) const override;
+    void setSonabelText(int n, const QString &text) override;
+    void setGenderFinding(int n, const QString &code) override;
+    void setPatternFinding(int n, int result) override;
+
+    CleansingPipeline pipeline();
     void buildLeftColumn(QFrame *frame);
     void buildWorkArea(QFrame *frame);
     void categoryClicked(const QString &word);
@@ -64,10 +103,17 @@ private:
     void itemTextChanged();
     bool onScorePage() const;
     void wakeScoreTimer();
+    void waitUntil(const std::function<bool()> &done);
+    void wakeWaits();
+    void setPushed(int panel, bool pushed);
+    void panelClicked(int panel);
+    void setProcessControlsEnabled(bool enabled);
 
     Engine &m_engine;
     ProgramState &m_state;
     QTabWidget *m_pages = nullptr;
+    QDialog *m_optionDialogs[2] = {};
+    QDialog *m_dataFileDialog = nullptr;
 
     QButtonGroup *m_categories = nullptr;
     QToolButton *m_sbNames = nullptr;
@@ -84,10 +130,14 @@ private:
     QLabel *m_dataHeadings[3] = {};
     QLabel *m_scoreHeadings[3] = {};
     ui::Gauge *m_gauges[3] = {};
-    QLabel *m_imgPurvex = nullptr;
-    QLabel *m_imgSonabel = nullptr;
-    QLabel *m_imgMatch = nullptr;
+    QFrame *m_pushPanels[3] = {};
+    QLabel *m_panelImages[3] = {};
+    std::array<QPixmap, 57> m_ilDCL;
     QTimer *m_tmrScore = nullptr;
+    QTimer *m_tmrDCL = nullptr;
+    std::vector<QEventLoop *> m_waits;
+    bool m_closing = false;
+    int m_pressedPanel = -1;
 };
 
 }  // namespace tarnwick

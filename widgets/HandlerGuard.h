@@ -17,6 +17,7 @@ void guarded(QWidget *parent, F &&handler)
 {
     try {
         std::forward<F>(handler)();
+    } catch (const Cancelled &) {
     } catch (const Failure &failure) {
         Messages::showFailure(parent, failure.message());
     } catch (const std::exception &e) {
