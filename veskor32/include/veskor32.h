@@ -55,31 +55,42 @@ VESKOR_API int VESKOR_CALL GeneratePHK(const char *text, char *buffer, int capac
                                        int compact, int reserved1, int reserved2);
 
 /* Word-group methods: long forms to short forms, short to long, removal,
- * and every variant to its canonical form. Whole-word, case- and
- * accent-insensitive; the rest of the text is kept. */
+ * and every variant to its canonical form. Whole words or phrases, longest
+ * first, case- and accent-insensitive, full stops inside abbreviations
+ * ignored; a full stop ending a replaced or removed abbreviation goes with it.
+ * A replacement follows the case of what it replaces. The rest of the text is
+ * kept; spaces are tidied. */
 VESKOR_API int VESKOR_CALL Abbreviate(const char *text, char *buffer, int capacity, int lang, int group);
 VESKOR_API int VESKOR_CALL Elaborate(const char *text, char *buffer, int capacity, int lang, int group);
 VESKOR_API int VESKOR_CALL Exclude(const char *text, char *buffer, int capacity, int lang, int group);
 VESKOR_API int VESKOR_CALL Normalise(const char *text, char *buffer, int capacity, int lang, int group);
 
-/* "M", "F" or "U". nameFormat: 2 forename first, 1 forename last, 0 unknown. */
+/* Writes "M", "F" or "U". Gendered titles decide first (titles that disagree,
+ * as in "Mr and Mrs", give "U"); otherwise the forename, as the language's
+ * forenames have it. nameFormat: 2 forename first, 1 forename last (after a
+ * comma when there is one), 0 unknown (first word, then last). */
 VESKOR_API int VESKOR_CALL Gender(const char *text, char *buffer, int capacity, int lang, int nameFormat);
 
-/* caseStyle: 0 mixed (each word capitalised), 1 lower, 2 upper. */
+/* caseStyle: 0 mixed (each word capitalised, also after a hyphen and after
+ * "O'"-style prefixes), 1 lower, 2 upper; other values copy the text. */
 VESKOR_API int VESKOR_CALL ApplyCase(const char *text, char *buffer, int capacity, int caseStyle);
 
-/* *result = -1 when the text has the pattern, 0 when not.
+/* *result = -1 when the text has the pattern, 0 when not (also for pattern
+ * values outside 0..3); a null result is left alone.
  * pattern: 0 company, 1 contact, 2 e-mail address, 3 web site. */
 VESKOR_API int VESKOR_CALL PatternMatch(const char *text, int *result, int lang, int pattern);
 
 /* Every occurrence of custom1 becomes custom2; distinctWords: whole words
- * only; caseInsensitive: letters match regardless of case. */
+ * only; caseInsensitive: letters match regardless of case. An empty custom1
+ * changes nothing but the spacing. */
 VESKOR_API int VESKOR_CALL CustomTransform(const char *text, char *buffer, int capacity,
                                            const char *custom1, const char *custom2,
                                            int distinctWords, int caseInsensitive);
 
 /* Removes every span from custom1 to the next custom2 (to the end of the text
- * when custom2 is empty or absent); keepDelimiter keeps the two delimiters. */
+ * when custom2 is empty or absent); keepDelimiter keeps the two delimiters.
+ * Delimiters match exactly (case counts); an empty custom1 changes nothing
+ * but the spacing. */
 VESKOR_API int VESKOR_CALL CustomExclude(const char *text, char *buffer, int capacity,
                                          const char *custom1, const char *custom2, int keepDelimiter);
 
