@@ -1,0 +1,33 @@
+#pragma once
+// Element-group codes and the dictionary file that holds each group.
+// Shared by the library and the build-time generator that embeds the files.
+#include <string_view>
+
+namespace veskor::dict {
+
+struct GroupFile {
+    int code;
+    std::string_view file;  // base name under dictionaries/<lang>/
+    bool gendered;          // lines may start with an "M ", "F " or "U " tag
+};
+
+inline constexpr GroupFile kGroupFiles[] = {
+    {12, "forenames", true},   {7, "titles", true},       {6, "suffixes", false},
+    {4, "occupations", false}, {5, "numbering", false},   {1, "business", false},
+    {0, "thoroughfares", false}, {8, "buildings", false}, {9, "localities", false},
+    {2, "countries", false},
+};
+
+inline constexpr int kMaxGroupCode = 12;
+
+inline constexpr std::string_view kLangFolders[] = {"en", "fr", "de", "it", "es"};
+
+constexpr const GroupFile *groupByCode(int code)
+{
+    for (const auto &g : kGroupFiles)
+        if (g.code == code)
+            return &g;
+    return nullptr;
+}
+
+}  // namespace veskor::dict
