@@ -349,9 +349,18 @@ void ScorePage::ComputeScores()
 
 QString ScorePage::itemText(int n) const { return m_cbo[n - 1]->currentText(); }
 QString ScorePage::purvexText(int n) const { return m_purvex[n - 1]->text(); }
-void ScorePage::setPurvexText(int n, const QString &text) { m_purvex[n - 1]->setText(text); }
+// Long results show from their start, like the lists above them.
+void ScorePage::setPurvexText(int n, const QString &text)
+{
+    m_purvex[n - 1]->setText(text);
+    m_purvex[n - 1]->setCursorPosition(0);
+}
 QString ScorePage::sonabelText(int n) const { return m_sonabel[n - 1]->text(); }
-void ScorePage::setSonabelText(int n, const QString &text) { m_sonabel[n - 1]->setText(text); }
+void ScorePage::setSonabelText(int n, const QString &text)
+{
+    m_sonabel[n - 1]->setText(text);
+    m_sonabel[n - 1]->setCursorPosition(0);
+}
 void ScorePage::setGenderFinding(int n, const QString &code) { SetGenderLabel(CurrentLanguage, n, code); }
 void ScorePage::setPatternFinding(int n, int result) { SetPatternLabel(CurrentLanguage, n, result); }
 

@@ -42,6 +42,10 @@ TEST(ShippedWordGroups, Table)
         {normalise, "Berlin, DE", En, Countries, "Berlin, Germany"},
         {normalise, "12 Calle de la Paz", Es, Countries, "12 Calle de la Paz"},
         {normalise, "Rock and Roll it is", En, Countries, "Rock and Roll it is"},
+        // In an address written all in capitals a code counts only as its last word.
+        {normalise, "12 RUE DE LA PAIX", Fr, Countries, "12 RUE DE LA PAIX"},
+        {normalise, "12 RUE DE LA PAIX, PARIS, FR", Fr, Countries, "12 RUE DE LA PAIX, PARIS, FRANCE"},
+        {normalise, "CALLE MAYOR 7, MADRID ES.", Es, Countries, "CALLE MAYOR 7, MADRID ESPA\xD1" "A"},  // the full stop goes with the code
         {normalise, "Juan o Pedro no se", Es, Localities, "Juan o Pedro no se"},
         {normalise, "Harwell Ltd", En, 3, "Harwell Ltd"},  // no such group
         {normalise, "Harwell Ltd", En, -4, "Harwell Ltd"},

@@ -97,6 +97,14 @@ bool isCapitalsCode(std::string_view form)
     return letters >= 1 && letters <= 4;
 }
 
+bool anyWordAfter(const Byte *s, size_t len, size_t pos)
+{
+    for (size_t i = pos; i < len; ++i)
+        if (text::isAlnum(s[i]))
+            return true;
+    return false;
+}
+
 bool hasLowerCase(const Byte *s, size_t b, size_t e)
 {
     for (size_t i = b; i < e; ++i)
@@ -252,7 +260,9 @@ bool Dictionary::matchAt(const unsigned char *s, size_t len, size_t pos, PhraseM
     const size_t begin = w.count ? text::nextToken(s, len, pos).begin : pos;
     for (int k = w.count; k > 0; --k) {
         const Slot *slot = find(key, w.keyLens[k - 1], w.hashes[k - 1]);
-        if (slot && !(slot->capitalsOnly && hasLowerCase(s, begin, w.ends[k - 1]))) {
+        const bool codeRefused = slot && slot->capitalsOnly &&
+                                 (hasLowerCase(s, begin, w.ends[k - 1]) || (codesEndText_ && anyWordAfter(s, len, w.ends[k - 1])));
+        if (slot && !codeRefused) {
             out.entry = &entries_[slot->entry];
             out.kind = slot->kind;
             out.code = slot->capitalsOnly;

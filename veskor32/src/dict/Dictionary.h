@@ -44,6 +44,7 @@ public:
     static Dictionary parse(std::string_view text, bool gendered);
 
     bool empty() const { return entries_.empty(); }
+    void setCodesEndText(bool on) { codesEndText_ = on; }
     size_t size() const { return entries_.size(); }
     const Entry &entry(size_t i) const { return entries_[i]; }
 
@@ -91,6 +92,7 @@ private:
     size_t used_ = 0;
     int maxWords_ = 0;
     std::uint64_t firstWords_[kFilterBits / 64] = {};
+    bool codesEndText_ = false;
 };
 
 }  // namespace veskor::dict

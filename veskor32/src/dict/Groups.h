@@ -9,13 +9,17 @@ struct GroupFile {
     int code;
     std::string_view file;  // base name under dictionaries/<lang>/
     bool gendered;          // lines may start with an "M ", "F " or "U " tag
+    // Codes in capitals ("DE", "IT", "NO") match only as the text's last word:
+    // a country ends an address, while the same letters inside it are words
+    // ("12 RUE DE LA PAIX").
+    bool codesEndText = false;
 };
 
 inline constexpr GroupFile kGroupFiles[] = {
     {12, "forenames", true},   {7, "titles", true},       {6, "suffixes", false},
     {4, "occupations", false}, {5, "numbering", false},   {1, "business", false},
     {0, "thoroughfares", false}, {8, "buildings", false}, {9, "localities", false},
-    {2, "countries", false},
+    {2, "countries", false, true},
 };
 
 inline constexpr int kMaxGroupCode = 12;

@@ -36,7 +36,9 @@ std::unique_ptr<Dictionary> load(int langIndex, int group)
     for (const EmbeddedFile &f : embeddedFiles())
         if (f.langIndex == langIndex && f.group == group)
             text.append(f.data, f.size);
-    return std::make_unique<Dictionary>(Dictionary::parse(text, g && g->gendered));
+    auto d = std::make_unique<Dictionary>(Dictionary::parse(text, g && g->gendered));
+    d->setCodesEndText(g && g->codesEndText);
+    return d;
 }
 
 }  // namespace

@@ -10,12 +10,16 @@ namespace {
 
 constexpr Rule kRules[] = {
     {"cch", "K"}, {"cci", "C", BeforeVowel}, {"cc", "C", BeforeFront}, {"ch", "K"},
-    {"ci", "C", BeforeVowel}, {"c", "C", BeforeFront}, {"c", "K"},
+    {"ci", "C", BeforeVowel}, {"c", "C", BeforeFront},
+    // No Italian word ends in c: a final c is a Slavic -ic (spoken -ich) or a clipped -ci.
+    {"cc", "C", End}, {"c", "C", End}, {"c", "K"},
     {"ggi", "J", BeforeVowel}, {"gg", "J", BeforeFront}, {"gh", "G"},
-    {"gli", "LY", BeforeVowel}, {"gl", "LY", BeforeFront}, {"gn", "NY"},
+    // gli and gn sound close to li and ni before a vowel: Battaglia/Battalia.
+    {"gli", "LI", BeforeVowel}, {"gl", "L", BeforeFront}, {"gn", "NI"},
     {"gi", "J", BeforeVowel}, {"g", "J", BeforeFront},
-    {"sch", "SK"}, {"sci", "X", BeforeVowel}, {"sc", "X", BeforeFront}, {"sh", "X"},  // sh only in foreign names
-    {"qu", "KU"}, {"zz", "Z"}, {"z", "Z"},
+    {"sch", "SK"}, {"sci", "X", BeforeVowel}, {"sc", "X", BeforeFront},
+    {"shi", "X", BeforeVowel}, {"sh", "X"},  // sh only in foreign or mistyped names
+    {"qu", "KU"}, {"q", "KU"}, {"zz", "Z"}, {"z", "Z"},
     {"h", ""}, {"j", "J"}, {"k", "K"}, {"x", "KS"}, {"w", "V"}, {"y", "I"},
     {"ph", "F"},
 };
