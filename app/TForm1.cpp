@@ -112,9 +112,7 @@ void TForm1::FormCreate()
     m_state.ShownScores = {};
     m_scorePage->findChild<QWidget *>(QStringLiteral("sbNames"))->setProperty("checked", true);
     m_scorePage->LoadScoreCategory(ScoreRecord::kName);
-    const auto *cbo1 = m_scorePage->findChild<QComboBox *>(QStringLiteral("cboInitialData1"));
-    const auto *cbo2 = m_scorePage->findChild<QComboBox *>(QStringLiteral("cboInitialData2"));
-    m_scorePage->setTargetScore(InitialDataScore, m_engine.matchIt(cbo1->currentText(), cbo2->currentText()));
+    m_scorePage->rescoreInitialData();
 }
 
 bool TForm1::event(QEvent *e)
@@ -159,6 +157,8 @@ void TForm1::ApplyLanguage(int language)
     CatalogueLanguage = language;
     // A score file that cannot be read ends the switch before any caption changes.
     m_scorePage->LoadScoreCategory(m_scorePage->categoryOfDownButton());
+    // The gauge must not go on showing the previous language's pair.
+    m_scorePage->rescoreInitialData();
     applyOwnCaptions(language);
     for (ui::FixedDialog *dialog : m_dialogs)
         if (dialog)

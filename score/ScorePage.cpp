@@ -239,6 +239,19 @@ void ScorePage::buildWorkArea(QFrame *frame)
     ui::separator(scores, QRect(16, 150, 225, 2));
 }
 
+// Long items show from their start, not scrolled to their end.
+void ScorePage::showTextStarts()
+{
+    for (QComboBox *cbo : m_cbo)
+        if (cbo->lineEdit() && !cbo->lineEdit()->hasFocus())
+            cbo->lineEdit()->setCursorPosition(0);
+}
+
+void ScorePage::rescoreInitialData()
+{
+    setTargetScore(InitialDataScore, m_engine.matchIt(m_cbo[0]->currentText(), m_cbo[1]->currentText()));
+}
+
 int ScorePage::selectedIndex(const QComboBox *list)
 {
     const int i = list->currentIndex();
@@ -278,6 +291,7 @@ void ScorePage::LoadScoreCategory(const QString &categoryWord)
         const int selection = m_cbo[0]->count() > 0 ? 0 : -1;
         m_cbo[0]->setCurrentIndex(selection);
         m_cbo[1]->setCurrentIndex(selection);
+        showTextStarts();
     }
     ResetResults();
 }
@@ -566,6 +580,7 @@ void ScorePage::itemPicked(QComboBox *picked, QComboBox *partner)
         if (i >= 0 && i < partner->count())
             partner->setCurrentIndex(i);
     }
+    showTextStarts();
     itemTextChanged();
 }
 

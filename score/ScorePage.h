@@ -54,6 +54,8 @@ public:
     // The three target scores of the page's texts, then the Match animation.
     void ComputeScores();
     void setTargetScore(int which, int value);
+    // The initial-data score of the pair the lists show, without animation.
+    void rescoreInitialData();
 
     // Index of the entry shown in a list, or -1 when the user typed a text of their own.
     static int selectedIndex(const QComboBox *list);
@@ -101,6 +103,7 @@ private:
     void categoryClicked(const QString &word);
     void itemPicked(QComboBox *picked, QComboBox *partner);
     void itemTextChanged();
+    void showTextStarts();
     bool onScorePage() const;
     void wakeScoreTimer();
     void waitUntil(const std::function<bool()> &done);

@@ -71,6 +71,20 @@ private slots:
         QVERIFY(wf.boxes.isEmpty());
     }
 
+    void switchRescoresTheInitialPair()
+    {
+        WorkingFolder wf;
+        wf.write(QStringLiteral("ScoreDataE.dta"), scoreRecord("Ann", "Bob", "Name"));
+        wf.write(QStringLiteral("ScoreDataF.dta"), scoreRecord("Zoé", "Zoé", "Name"));
+        wf.write(QStringLiteral("DemoData.dta"), {});
+        FakeEngine engine;
+        TForm1 form(engine);
+        form.FormActivate();
+        QCOMPARE(form.state().TargetScores[InitialDataScore], 10);
+        form.languagePage()->button(2)->click();
+        QCOMPARE(form.state().TargetScores[InitialDataScore], 100);
+    }
+
     void pressingTheButtonThatIsDownReloads()
     {
         WorkingFolder wf;
