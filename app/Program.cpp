@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "app/TForm1.h"
+#include "capture/CapturePage.h"
 #include "capture/TfrmDupes.h"
 #include "capture/TfrmSearchOptions.h"
 #include "maintenance/TfrmDataFile.h"
@@ -22,12 +23,14 @@ Program::Program(Engine &engine)
     m_dataFile = std::make_unique<TfrmDataFile>(owner);
     m_dupes = std::make_unique<TfrmDupes>(state, owner);
     scorePage->setDialogs(m_purvex.get(), m_sonabel.get(), m_dataFile.get());
+    m_form1->capturePage()->setDialogs(m_searchOptions.get(), m_dupes.get());
     m_form1->setDialogs({m_dataFile.get(), m_searchOptions.get(), m_sonabel.get(), m_purvex.get(), m_dupes.get()});
 }
 
 Program::~Program()
 {
     m_form1->scorePage()->setDialogs(nullptr, nullptr, nullptr);
+    m_form1->capturePage()->setDialogs(nullptr, nullptr);
     m_form1->setDialogs({});
     m_dupes.reset();
     m_dataFile.reset();

@@ -3,6 +3,7 @@
 #include "app/LanguagePage.h"
 #include "app/i18n/AboutText.h"
 #include "app/i18n/Catalogue.h"
+#include "capture/CapturePage.h"
 #include "core/DtaFile.h"
 #include "core/ScoreRecord.h"
 #include "engine/Engine.h"
@@ -47,9 +48,7 @@ TForm1::TForm1(Engine &engine, QWidget *parent) : QMainWindow(parent), m_engine(
     m_languagePage = new LanguagePage;
     m_scorePage = new ScorePage(m_engine, m_state);
     m_scorePage->setPageControl(m_pages);
-    m_capturePage = new QWidget;
-    m_capturePage->setObjectName(QStringLiteral("TabSheet3"));
-    ui::pageFrame(m_capturePage);
+    m_capturePage = new CapturePage(m_engine, m_state);
     m_pages->addTab(m_languagePage, QStringLiteral("Language Selection"));
     m_pages->addTab(m_scorePage, QStringLiteral("DataPurvex Process"));
     m_pages->addTab(m_capturePage, QStringLiteral("Data Capture Demo"));
@@ -113,6 +112,7 @@ void TForm1::FormCreate()
     m_scorePage->findChild<QWidget *>(QStringLiteral("sbNames"))->setProperty("checked", true);
     m_scorePage->LoadScoreCategory(ScoreRecord::kName);
     m_scorePage->rescoreInitialData();
+    m_capturePage->BuildContactGrid();
 }
 
 bool TForm1::event(QEvent *e)
@@ -173,6 +173,7 @@ void TForm1::applyOwnCaptions(int language)
         m_pages->setTabText(i, CatalogueText(language, tabKeys[i]));
     m_languagePage->applyLanguage(language);
     m_scorePage->applyLanguage(language);
+    m_capturePage->applyLanguage(language);
 }
 
 void TForm1::ShowAboutText(int language)

@@ -16,6 +16,7 @@ namespace tarnwick {
 class Engine;
 class LanguagePage;
 class ScorePage;
+class CapturePage;
 namespace ui {
 class FixedDialog;
 }
@@ -41,6 +42,7 @@ public:
     int EngineLanguage() const { return m_state.EngineLanguage; }
     ScorePage *scorePage() const { return m_scorePage; }
     LanguagePage *languagePage() const { return m_languagePage; }
+    CapturePage *capturePage() const { return m_capturePage; }
     QTabWidget *pages() const { return m_pages; }
 
 protected:
@@ -56,7 +58,7 @@ private:
     QTabWidget *m_pages = nullptr;
     LanguagePage *m_languagePage = nullptr;
     ScorePage *m_scorePage = nullptr;
-    QWidget *m_capturePage = nullptr;
+    CapturePage *m_capturePage = nullptr;
     std::array<QTextEdit *, 5> m_about{};
     QTimer *m_tmrFlag = nullptr;
     std::array<ui::FixedDialog *, 5> m_dialogs{};

@@ -44,13 +44,15 @@ TfrmDupes::TfrmDupes(ProgramState &state, QWidget *parent)
     m_grid->setColumnsResizable(true);
     setInfoBackground(m_grid);
     shapeContactGrid(m_grid, 2);
-    FillContactHeaders(m_grid, CurrentLanguage);
 
     connectGuarded(m_sbCancel, &QPushButton::clicked, this, [this] { sbCancelClick(); });
     connectGuarded(m_dbGoto, &QPushButton::clicked, this, [this] { dbGotoClick(); });
     connectGuarded(m_sbIgnoreAdd, &QPushButton::clicked, this, [this] { sbIgnoreAddClick(); });
     connectGuarded(m_sbIgnoreUpdate, &QPushButton::clicked, this, [this] { sbIgnoreUpdateClick(); });
+    // Design-time texts; building a window must not change the catalogue's language.
+    const int catalogueLanguage = CatalogueLanguage;
     applyLanguage(1);
+    CatalogueLanguage = catalogueLanguage;
 }
 
 TfrmDupes::~TfrmDupes() = default;
@@ -73,8 +75,7 @@ void TfrmDupes::applyLanguage(int language)
 void TfrmDupes::PrepareDupesDialog(const contact::Fields &captured)
 {
     m_grid->beginUpdate();
-    m_grid->setRowCount(1);  // drops every old candidate row
-    shapeContactGrid(m_grid, 2);
+    shapeContactGrid(m_grid, 2);  // drops every old candidate row
     m_grid->clearRow(1);
     m_grid->endUpdate();
     FillContactHeaders(m_grid, CurrentLanguage);

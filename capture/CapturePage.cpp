@@ -1,0 +1,239 @@
+#include "CapturePage.h"
+
+#include "ContactGrid.h"
+#include "TfrmDupes.h"
+#include "TfrmSearchOptions.h"
+#include "app/i18n/Catalogue.h"
+#include "core/ProgramState.h"
+#include "maintenance/TAdvStringGrid.h"
+#include "widgets/HandlerGuard.h"
+#include "widgets/Panels.h"
+#include "widgets/Pictures.h"
+
+#include <QToolButton>
+
+namespace tarnwick {
+namespace {
+
+struct ButtonSpec {
+    const char *name;
+    const char *glyph;
+    const char *hint;
+    int hintKey;
+    void (CapturePage::*click)();
+};
+constexpr int kButtonCount = 8;
+const ButtonSpec kButtons[kButtonCount] = {
+    {"sbFirst", "first", "First record", 128, &CapturePage::sbFirstClick},
+    {"sbPrev", "prev", "Previous record", 129, &CapturePage::sbPrevClick},
+    {"sbNext", "next", "Next record", 130, &CapturePage::sbNextClick},
+    {"sbLast", "last", "Last record", 131, &CapturePage::sbLastClick},
+    {"sbAdd", "add", "Add a record", 132, &CapturePage::sbAddClick},
+    {"sbDelete", "delete", "Delete a record", 133, &CapturePage::sbDeleteClick},
+    {"sbUpdate", "amend", "Amend a record", 134, &CapturePage::sbUpdateClick},
+    {"sbSearchOptions", "search_options", "Search Options", 140, &CapturePage::sbSearchOptionsClick},
+};
+
+constexpr int kButtonSide = 26;
+
+}  // namespace
+
+CapturePage::CapturePage(Engine &engine, ProgramState &state, QWidget *parent)
+    : QWidget(parent), m_engine(engine), m_state(state)
+{
+    setObjectName(QStringLiteral("TabSheet3"));
+    resize(636, 460);
+    setFont(ui::baseFont());
+    QFrame *panel5 = ui::pageFrame(this);
+    panel5->setObjectName(QStringLiteral("Panel5"));
+    QFrame *panel13 = ui::panel(panel5, QRect(4, 4, 624, 448), ui::Bevel::Lowered);
+    panel13->setObjectName(QStringLiteral("Panel13"));
+
+    m_fields = std::make_unique<ContactFieldsView>(panel13, panel13->width(), false);
+    const int firstSeparator = 8 + ContactFieldsView::kHeight + 6;
+    ui::separator(panel13, QRect(8, firstSeparator, panel13->width() - 16, 2));
+    const int buttonsY = firstSeparator + 6;
+    buildButtons(panel13, buttonsY);
+    const int secondSeparator = buttonsY + kButtonSide + 6;
+    ui::separator(panel13, QRect(8, secondSeparator, panel13->width() - 16, 2));
+
+    m_grid = new TAdvStringGrid(panel13);
+    m_grid->setObjectName(QStringLiteral("sgDemo"));
+    m_grid->setGeometry((panel13->width() - 579) / 2, secondSeparator + 6, 579, 225);
+    m_grid->setColumnsResizable(true);
+    setInfoBackground(m_grid);
+    shapeContactGrid(m_grid, 2);
+    connect(m_grid, &TAdvStringGrid::rowChosen, this, [this] { guarded(this, [this] { sgDemoClick(); }); });
+
+    // Design-time texts; building the page must not change the catalogue's language.
+    const int catalogueLanguage = CatalogueLanguage;
+    applyLanguage(1);
+    CatalogueLanguage = catalogueLanguage;
+}
+
+CapturePage::~CapturePage() = default;
+
+void CapturePage::buildButtons(QWidget *parent, int y)
+{
+    // Navigation, then the record actions, then the options: three groups.
+    const int groupGap = 12;
+    const int width = kButtonCount * kButtonSide + 2 * groupGap;
+    int x = (parent->width() - width) / 2;
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (i == 4 || i == 7)
+            x += groupGap;
+        const ButtonSpec &spec = kButtons[i];
+        auto *b = new QToolButton(parent);
+        b->setObjectName(QLatin1String(spec.name));
+        b->setIcon(ui::svgIcon(QLatin1String(spec.glyph)));
+        b->setIconSize(QSize(20, 20));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        b->setToolTip(QLatin1String(spec.hint));
+        b->setGeometry(x, y, kButtonSide, kButtonSide);
+        const auto click = spec.click;
+        connect(b, &QToolButton::clicked, this, [this, click] { guarded(this, [this, click] { (this->*click)(); }); });
+        m_buttons[i] = b;
+        x += kButtonSide;
+    }
+}
+
+void CapturePage::setDialogs(TfrmSearchOptions *searchOptions, TfrmDupes *dupes)
+{
+    m_searchOptions = searchOptions;
+    m_dupes = dupes;
+}
+
+void CapturePage::applyLanguage(int language)
+{
+    m_fields->applyLanguage(language);
+    for (int i = 0; i < kButtonCount; ++i)
+        m_buttons[i]->setToolTip(CatalogueText(language, kButtons[i].hintKey));
+    FillContactHeaders(m_grid, language);
+}
+
+void CapturePage::BuildContactGrid()
+{
+    // The demo lines were unscrambled when the file was read.
+    const int count = loadContactRows(m_grid, m_state.DemoLines);
+    FillContactHeaders(m_grid, CurrentLanguage);
+    m_state.LastContactId = count;
+    m_grid->setCurrentRow(1);
+    ShowCurrentContact();
+}
+
+void CapturePage::ShowCurrentContact()
+{
+    const int row = m_grid->currentRow();
+    if (isEntryRow(m_grid, row))
+        m_fields->clear();
+    else
+        m_fields->setTexts(rowFields(m_grid, row));
+}
+
+void CapturePage::moveToRow(int row)
+{
+    if (row == m_grid->currentRow())
+        return;
+    m_grid->setCurrentRow(row);
+    ShowCurrentContact();
+}
+
+void CapturePage::sgDemoClick() { ShowCurrentContact(); }
+
+void CapturePage::sbFirstClick()
+{
+    m_grid->setCurrentRow(1);
+    ShowCurrentContact();
+}
+
+void CapturePage::sbPrevClick()
+{
+    const int row = m_grid->currentRow();
+    if (row > 1) {
+        m_grid->setCurrentRow(row - 1);
+        ShowCurrentContact();
+    }
+}
+
+void CapturePage::sbNextClick()
+{
+    const int row = m_grid->currentRow();
+    if (row < m_grid->rowCount() - 1) {
+        m_grid->setCurrentRow(row + 1);
+        ShowCurrentContact();
+    }
+}
+
+void CapturePage::sbLastClick()
+{
+    m_grid->setCurrentRow(entryRow(m_grid));
+    ShowCurrentContact();
+}
+
+void CapturePage::sbDeleteClick()
+{
+    const int row = m_grid->currentRow();
+    if (m_grid->rowCount() <= 2 || isEntryRow(m_grid, row))
+        return;
+    DeleteGridRow(m_grid, row, 1);
+    // The row that moved up is now current; show it, so an Amend that follows
+    // cannot write the deleted contact's fields over its neighbour unseen.
+    ShowCurrentContact();
+}
+
+void CapturePage::sbSearchOptionsClick()
+{
+    if (m_searchOptions)
+        m_searchOptions->exec();
+}
+
+void CapturePage::storeNewContact(const contact::Fields &fields, const ContactKeys &keys)
+{
+    ++m_state.LastContactId;
+    appendContact(m_grid, m_state.LastContactId, fields, keys);
+}
+
+void CapturePage::CheckForDuplicates(CaptureMode mode)
+{
+    const int current = m_grid->currentRow();
+    if (mode == CaptureMode::Amend && isEntryRow(m_grid, current))
+        return;
+
+    const contact::Fields fields = m_fields->texts();
+    const ContactKeys keys = deriveContactKeys(m_engine, m_state.EngineLanguage, fields[1], fields[2], fields[4]);
+    const QList<int> rows = findDuplicateRows(m_engine, *m_grid, keys, m_state.SearchOptions,
+                                              mode == CaptureMode::Amend ? current : -1);
+
+    int outcome = mode == CaptureMode::Add ? IgnoreAndAdd : IgnoreAndUpdate;
+    QString gotoId;
+    if (!rows.isEmpty()) {
+        if (!m_dupes)
+            return;
+        m_dupes->PrepareDupesDialog(fields);
+        m_dupes->setCandidates(m_grid, rows);
+        m_dupes->setMode(mode);
+        m_state.DupesOutcome = DupesCancel;
+        m_dupes->exec();
+        outcome = m_state.DupesOutcome;
+        gotoId = m_dupes->selectedId();
+    }
+
+    switch (outcome) {
+    case GotoRecord:
+        if (m_grid->rowCount() > 2)
+            if (const int row = findContactRow(m_grid, gotoId); row > 0)
+                moveToRow(row);
+        break;
+    case IgnoreAndAdd:
+        storeNewContact(fields, keys);
+        break;
+    case IgnoreAndUpdate:
+        // The row the check began on: the dialog cannot move it.
+        writeContact(m_grid, current, fields, keys);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,63 @@
+#pragma once
+// The "Data Capture Demo" page: the contact list, the current contact in
+// twelve fields, navigation, delete, and Add / Amend through the duplicate check.
+#include "ContactFieldsView.h"
+#include "DuplicateSearch.h"
+#include "core/ProgramState.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QToolButton;
+
+namespace tarnwick {
+
+class Engine;
+class TAdvStringGrid;
+class TfrmDupes;
+class TfrmSearchOptions;
+
+class CapturePage : public QWidget {
+    Q_OBJECT
+public:
+    CapturePage(Engine &engine, ProgramState &state, QWidget *parent = nullptr);
+    ~CapturePage() override;
+
+    void setDialogs(TfrmSearchOptions *searchOptions, TfrmDupes *dupes);
+
+    // Start-up: the demo lines become the contact grid.
+    void BuildContactGrid();
+    void applyLanguage(int language);
+    void ShowCurrentContact();
+    void CheckForDuplicates(CaptureMode mode);
+
+    void sgDemoClick();
+    void sbFirstClick();
+    void sbPrevClick();
+    void sbNextClick();
+    void sbLastClick();
+    void sbDeleteClick();
+    void sbAddClick() { CheckForDuplicates(CaptureMode::Add); }
+    void sbUpdateClick() { CheckForDuplicates(CaptureMode::Amend); }
+    void sbSearchOptionsClick();
+
+    TAdvStringGrid *sgDemo() const { return m_grid; }
+
+private:
+    void buildButtons(QWidget *parent, int y);
+    // Moves the current row; the fields follow only when the row changes.
+    void moveToRow(int row);
+    void storeNewContact(const contact::Fields &fields, const ContactKeys &keys);
+
+    Engine &m_engine;
+    ProgramState &m_state;
+    std::unique_ptr<ContactFieldsView> m_fields;
+    TAdvStringGrid *m_grid = nullptr;
+    std::array<QToolButton *, 8> m_buttons{};
+    TfrmSearchOptions *m_searchOptions = nullptr;
+    TfrmDupes *m_dupes = nullptr;
+};
+
+}  // namespace tarnwick
