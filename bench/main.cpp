@@ -58,7 +58,7 @@ int main(int argc, char **argv)
             const QualityFigures k = quality(keys, kThreshold), j = quality(raw, kThreshold);
             const bool met = k.auc >= kTargetAuc && k.auc > j.auc;
             allMet = allMet && met;
-            std::printf("%-4s %-10s %5zu | %6.3f %6.3f %6.3f | %6.3f %6.3f %6.3f %s\n", kLangFolders[lang - 1], kind,
+            std::printf("%-4s %-10s %5zu | %6.4f %6.3f %6.3f | %6.4f %6.3f %6.3f %s\n", kLangFolders[lang - 1], kind,
                         keys.size(), k.auc, k.precision, k.recall, j.auc, j.precision, j.recall, met ? "" : "MISSED");
         }
         if (lang == 1)

@@ -53,7 +53,7 @@ float letterSimilarity(const char *a, int na, const char *b, int nb, const Patte
     if (3 * distance > 2 * longer)
         return 0;  // under a third of the letters in common: unrelated words
     float s = 1.0f - static_cast<float>(distance) / static_cast<float>(longer);
-    if (s >= 0.6f) {
+    if (s >= 0.5f) {
         int prefix = 0;
         while (prefix < 4 && prefix < na && prefix < nb && a[prefix] == b[prefix])
             ++prefix;

@@ -19,7 +19,9 @@ constexpr Rule kRules[] = {
     {"gi", "J", BeforeVowel}, {"g", "J", BeforeFront},
     {"sch", "SK"}, {"sci", "X", BeforeVowel}, {"sc", "X", BeforeFront},
     {"shi", "X", BeforeVowel}, {"sh", "X"},  // sh only in foreign or mistyped names
-    {"qu", "KU"}, {"q", "KU"}, {"zz", "Z"}, {"z", "Z"},
+    {"qu", "KU"}, {"q", "KU"}, {"zz", "Z"},
+    // n before b or p is spoken m (Lonbardo sounds as Lombardo).
+    {"nb", "MB"}, {"np", "MP"}, {"z", "Z"},
     {"h", ""}, {"j", "J"}, {"k", "K"}, {"x", "KS"}, {"w", "V"}, {"y", "I"},
     {"ph", "F"},
 };
