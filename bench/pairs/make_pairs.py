@@ -144,7 +144,7 @@ DATA = {
         "surnames": [
             # Surnames that differ in their final vowel (Lombardo, Lombardi) are different
             # families: they belong among the negatives, not here.
-            ("Bianchi", ["Bianki", "Bianci"]), ("Ricci", ["Rici", "Ricchi"]), ("Battaglia", ["Battalia", "Bataglia"]),
+            ("Bianchi", ["Bianki", "Bianci"]), ("Ricci", ["Rici", "Riccì"]), ("Battaglia", ["Battalia", "Bataglia"]),
             ("Gherardi", ["Gerardi", "Gherardy"]), ("Mazza", ["Maza", "Mazzà"]), ("Pasquale", ["Pascuale", "Pasqale"]),
             ("Ferraro", ["Feraro", "Ferarro"]), ("Cacciapuoti", ["Caciapuoti", "Cacciapuotti"]), ("Colombo", ["Colonbo", "Collombo"]),
             ("Esposito", ["Espósito", "Esposto"]), ("Greco", ["Grecco", "Grieco"]), ("Marchetti", ["Marketti", "Marcetti"]),
