@@ -57,6 +57,8 @@ int loadContactRows(TAdvStringGrid *grid, const TextLines &lines)
         cells.append(all.mid(qsizetype(k) * contact::kLines, contact::kLines));
         grid->setRowCells(k + 1, cells);
     }
+    // A grid that held a longer list keeps that row's old cells otherwise.
+    grid->clearRow(count + 1);
     grid->endUpdate();
     return count;
 }

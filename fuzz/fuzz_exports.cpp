@@ -57,11 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
 {
     Input in{data, size};
     const int capacity = in.byte() % 256 - (in.byte() == 0xFF ? 300 : 0);
-    const int lang = in.number(6);
-    const int a = in.number(13);
-    const int b = in.number(2);
-    const int c = in.number(2);
-    const int d = in.number(2);
+    [[maybe_unused]] const int lang = in.number(6);
+    [[maybe_unused]] const int a = in.number(13);
+    [[maybe_unused]] const int b = in.number(2);
+    [[maybe_unused]] const int c = in.number(2);
+    [[maybe_unused]] const int d = in.number(2);
     const bool finishFirst = in.byte() == 0x42;
     const std::vector<std::string> t = in.texts();
     std::vector<char> buffer(size_t(capacity < 0 ? 0 : capacity) + 1, '\x7F');

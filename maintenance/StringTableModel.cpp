@@ -147,6 +147,9 @@ QVariant StringTableModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    // Narrow fixed columns cut long headers; the tooltip shows them whole.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal)
+        return textAt(m_header, section + 1);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)

@@ -143,6 +143,9 @@ void ScorePage::buildLeftColumn(QFrame *frame)
     QFont f = m_results->font();
     f.setUnderline(true);
     m_results->setFont(f);
+    // Centred over the findings, whatever the length of the word in a language.
+    m_results->setGeometry(8, 320, 109, m_results->height());
+    m_results->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     const char *names[] = {"lblGender1", "lblGender2", "lblPattern1", "lblPattern2"};
     QLabel **targets[] = {&m_gender[0], &m_gender[1], &m_pattern[0], &m_pattern[1]};
     for (int i = 0; i < 4; ++i) {
@@ -296,7 +299,8 @@ void ScorePage::LoadScoreCategory(const QString &categoryWord)
     ResetResults();
 }
 
-void ScorePage::ResetResults()
+// Post-Purvex and post-Sonabel targets to 0, result fields empty, findings unknown.
+void ScorePage::clearResults()
 {
     setTargetScore(PostPurvexScore, 0);
     setTargetScore(PostSonabelScore, 0);
@@ -306,6 +310,11 @@ void ScorePage::ResetResults()
     SetGenderLabel(CurrentLanguage, 2, QStringLiteral("U"));
     SetPatternLabel(CurrentLanguage, 1, 0);
     SetPatternLabel(CurrentLanguage, 2, 0);
+}
+
+void ScorePage::ResetResults()
+{
+    clearResults();
     if (selectedIndex(m_cbo[0]) >= 0)
         LoadCurrentRecord();
 }
@@ -391,14 +400,7 @@ void ScorePage::sbProcessClick()
         }
     } reenable{this};
 
-    setTargetScore(PostPurvexScore, 0);
-    setTargetScore(PostSonabelScore, 0);
-    for (QLineEdit *e : {m_purvex[0], m_purvex[1], m_sonabel[0], m_sonabel[1]})
-        e->clear();
-    SetGenderLabel(CurrentLanguage, 1, QStringLiteral("U"));
-    SetGenderLabel(CurrentLanguage, 2, QStringLiteral("U"));
-    SetPatternLabel(CurrentLanguage, 1, 0);
-    SetPatternLabel(CurrentLanguage, 2, 0);
+    clearResults();
     WaitForGauges();
 
     PanelAnimation = 0;
@@ -602,7 +604,6 @@ void ScorePage::applyLanguage(int language)
         m_scoreHeadings[i]->adjustSize();
     }
     m_results->setText(text(25));
-    m_results->adjustSize();
     for (int n = 0; n < 2; ++n) {
         const QString separator = n == 0 ? QStringLiteral(" 1 : ") : QStringLiteral(" 2 : ");
         m_gender[n]->setText(text(26) + separator + text(27));

@@ -104,6 +104,7 @@ private:
     void itemPicked(QComboBox *picked, QComboBox *partner);
     void itemTextChanged();
     void showTextStarts();
+    void clearResults();
     bool onScorePage() const;
     void wakeScoreTimer();
     void waitUntil(const std::function<bool()> &done);

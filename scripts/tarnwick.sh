@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$here/build"
 packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
-          clang libclang-rt-14-dev xvfb xauth xdotool fonts-liberation2 fonts-dejavu-core)
+          clang libclang-rt-14-dev xvfb xauth xdotool libx11-dev fonts-liberation2 fonts-dejavu-core)
 
 install_missing() {
     local missing=()
@@ -37,11 +37,16 @@ run_program() {
 }
 
 run_tests() {
-    # The engine's fuzz targets need clang; they build in a folder of their own
-    # and join the same CTest run under the label "fuzz".
-    cmake -S "$here/fuzz" -B "$build/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-    cmake --build "$build/fuzz" -j "$(nproc)"
     ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 600
+    # The same tests again built by clang with AddressSanitizer and
+    # UndefinedBehaviorSanitizer, plus the fuzz targets (label "fuzz").
+    local werror=OFF
+    [ -n "${CI:-}" ] && werror=ON
+    cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+          -DTARNWICK_SANITIZE=ON -DTARNWICK_FUZZ=ON -DTARNWICK_WERROR=$werror >/dev/null
+    cmake --build "$here/build-asan" -j "$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$here/build-asan" --output-on-failure -j "$(nproc)" --timeout 900
 }
 
 case "${1:-}" in

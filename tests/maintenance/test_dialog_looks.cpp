@@ -2,17 +2,14 @@
 // control and no two controls overlap. With TARNWICK_SHOTS_DIR set, each
 // dialog is also saved there as a PNG for a look by eye.
 #include "EditorHelpers.h"
+#include "LayoutCheck.h"
 #include "core/ProgramState.h"
 #include "maintenance/TfrmDataFile.h"
 #include "maintenance/TfrmPurvex.h"
 #include "maintenance/TfrmSonabel.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 using namespace tarnwick;
@@ -22,31 +19,11 @@ namespace {
 
 void checkLayout(QWidget *dialog, int language)
 {
-    const QString where = QStringLiteral("%1 in language %2: ").arg(dialog->objectName()).arg(language);
-    for (QWidget *w : dialog->findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(dialog) || w->objectName().isEmpty() || w->objectName().startsWith(u"qt_"))
-            continue;
-        int needed = 0;
-        if (auto *p = qobject_cast<QPushButton *>(w))
-            needed = p->fontMetrics().horizontalAdvance(p->text()) + 12;
-        else if (auto *b = qobject_cast<QAbstractButton *>(w); b && !b->text().isEmpty())
-            needed = b->sizeHint().width();
-        else if (auto *l = qobject_cast<QLabel *>(w))
-            needed = l->sizeHint().width();
-        else if (auto *g = qobject_cast<QGroupBox *>(w))
-            needed = g->fontMetrics().horizontalAdvance(g->title()) + 16;
-        else if (auto *c = qobject_cast<QComboBox *>(w))
-            for (int i = 0; i < c->count(); ++i)
-                needed = qMax(needed, c->fontMetrics().horizontalAdvance(c->itemText(i)) + 24);
-        QVERIFY2(needed <= w->width(), qPrintable(where + w->objectName() + QStringLiteral(" needs %1 px, has %2").arg(needed).arg(w->width())));
-        // Named siblings never overlap, and every control lies inside its parent.
-        QVERIFY2(QRect(QPoint(), w->parentWidget()->size()).contains(w->geometry()), qPrintable(where + w->objectName() + " sticks out"));
-        for (QWidget *other : w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (other == w || other->objectName().isEmpty() || other->objectName().startsWith(u"qt_") || !other->isVisibleTo(dialog))
-                continue;
-            QVERIFY2(!w->geometry().intersects(other->geometry()), qPrintable(where + w->objectName() + " overlaps " + other->objectName()));
-        }
-    }
+    QStringList problems;
+    for (const layout::Finding &f : layout::faults(layout::check(dialog)))
+        problems.append(f.describe());
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 in language %2:\n").arg(dialog->objectName()).arg(language) +
+                                            problems.join(QLatin1Char('\n'))));
 }
 
 void shoot(QWidget *dialog, int language)
