@@ -15,7 +15,7 @@
 namespace tarnwick {
 namespace {
 
-struct ButtonSpec {
+struct GlyphButton {
     const char *name;
     const char *glyph;
     const char *hint;
@@ -23,7 +23,7 @@ struct ButtonSpec {
     void (CapturePage::*click)();
 };
 constexpr int kButtonCount = 8;
-const ButtonSpec kButtons[kButtonCount] = {
+const GlyphButton kButtons[kButtonCount] = {
     {"sbFirst", "first", "First record", 128, &CapturePage::sbFirstClick},
     {"sbPrev", "prev", "Previous record", 129, &CapturePage::sbPrevClick},
     {"sbNext", "next", "Next record", 130, &CapturePage::sbNextClick},
@@ -82,15 +82,15 @@ void CapturePage::buildButtons(QWidget *parent, int y)
     for (int i = 0; i < kButtonCount; ++i) {
         if (i == 4 || i == 7)
             x += groupGap;
-        const ButtonSpec &spec = kButtons[i];
+        const GlyphButton &button = kButtons[i];
         auto *b = new QToolButton(parent);
-        b->setObjectName(QLatin1String(spec.name));
-        b->setIcon(ui::svgIcon(QLatin1String(spec.glyph)));
+        b->setObjectName(QLatin1String(button.name));
+        b->setIcon(ui::svgIcon(QLatin1String(button.glyph)));
         b->setIconSize(QSize(20, 20));
         b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        b->setToolTip(QLatin1String(spec.hint));
+        b->setToolTip(QLatin1String(button.hint));
         b->setGeometry(x, y, kButtonSide, kButtonSide);
-        const auto click = spec.click;
+        const auto click = button.click;
         connect(b, &QToolButton::clicked, this, [this, click] { guarded(this, [this, click] { (this->*click)(); }); });
         m_buttons[i] = b;
         x += kButtonSide;
