@@ -46,6 +46,7 @@ run_tests() {
           -DTARNWICK_SANITIZE=ON -DTARNWICK_FUZZ=ON -DTARNWICK_WERROR=$werror >/dev/null
     cmake --build "$here/build-asan" -j "$(nproc)"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        LSAN_OPTIONS=suppressions="$here/fuzz/lsan.supp" \
         ctest --test-dir "$here/build-asan" --output-on-failure -j "$(nproc)" --timeout 900
 }
 

@@ -29,7 +29,9 @@ note() { echo "-- $*"; }
 # neither blocks nor is touched by the test.
 start_display() {
     local fdfile="$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" 2>"$WORK/xvfb.log" &
+    # -noreset: a killed last client must not leave the next one connecting
+    # into a server that is resetting.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     local i
     for i in $(seq 100); do

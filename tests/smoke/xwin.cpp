@@ -42,6 +42,7 @@ static int printKind(Display *d, Window w)
     if (data)
         XFree(data);
     std::puts(isDialog ? "dialog" : "normal");
+    std::fflush(stdout);  // before any exit-time checks of an instrumented build
     return 0;
 }
 
