@@ -58,10 +58,13 @@ launch() {
 visible_windows() { timeout 5 xdotool search --onlyvisible --pid "$1" 2>/dev/null; }
 alive() { ! gone "$1"; }
 
-# Answers a message box the way a user does: Return on its OK button. The key
-# goes to the box itself, never to whatever window has the focus.
+# Answers a message box the way a user does: the box has the focus, Return
+# presses its OK button. Not "key --window": when the box closes on the press,
+# that form can lose the release, leaving Return held down in the server, and
+# auto-repeat then answers the next program's boxes on its own.
 answer_box() {
-    timeout 5 xdotool key --window "$1" Return 2>/dev/null
+    timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null || return 1
+    timeout 5 xdotool key Return 2>/dev/null
 }
 
 # await_main <pid> <seconds>: waits for the main window, answering every box
