@@ -95,8 +95,11 @@ contact::Fields ContactFieldsView::texts() const
 
 void ContactFieldsView::setTexts(const contact::Fields &texts)
 {
-    for (int i = 0; i < contact::kFieldCount; ++i)
+    for (int i = 0; i < contact::kFieldCount; ++i) {
         m_edits[i]->setText(texts[i]);
+        // A text wider than its field shows its start, not its end.
+        m_edits[i]->setCursorPosition(0);
+    }
 }
 
 void ContactFieldsView::clear()

@@ -153,6 +153,18 @@ private slots:
         QCOMPARE(h.text("txtCompanyName"), QStringLiteral("Company 2"));
     }
 
+    // "Herr Prof. Dr." in the narrow title field must read from its start.
+    void aTextWiderThanItsFieldShowsItsStart()
+    {
+        QStringList lines = contacts(2);
+        lines[0] = QStringLiteral("Herr Prof. Dr. Dr. h.c. mult.");
+        CaptureHarness h(lines);
+        h.click("sbNext");
+        h.click("sbFirst");
+        QCOMPARE(h.text("txtTitle"), lines[0]);
+        QCOMPARE(h.edit("txtTitle")->cursorPosition(), 0);
+    }
+
     void deleteKeepsIdsAndNeverReusesThem_data()
     {
         // Five contacts; rows are chosen by ID before each Delete ("entry" = the entry row).
