@@ -63,10 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
     dialog.FormActivate();
     if (dialog.sgScore->rowCount() != int(lines.size() / ScoreRecord::kLength) + 2)
         std::abort();
-    for (int row = 1; row < dialog.sgScore->rowCount(); ++row) {
-        dialog.sgScore->setCurrentRow(row);
-        dialog.sgScoreClick();
-    }
+    for (int row = 1; row < dialog.sgScore->rowCount(); ++row)
+        dialog.sgScore->chooseRow(row);  // as a click on the row: the record is shown
     dialog.btnOkClick();
     dialog.FormDeactivate();
 
