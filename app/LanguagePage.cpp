@@ -1,7 +1,7 @@
 #include "LanguagePage.h"
 
-#include "app/i18n/Catalogue.h"
-#include "app/i18n/WrapIntoLines.h"
+#include "i18n/Catalogue.h"
+#include "i18n/WrapIntoLines.h"
 #include "widgets/Panels.h"
 #include "widgets/Pictures.h"
 

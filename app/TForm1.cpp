@@ -1,8 +1,8 @@
 #include "TForm1.h"
 
 #include "app/LanguagePage.h"
-#include "app/i18n/AboutText.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/AboutText.h"
+#include "i18n/Catalogue.h"
 #include "capture/CapturePage.h"
 #include "core/DtaFile.h"
 #include "core/ScoreRecord.h"

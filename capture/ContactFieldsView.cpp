@@ -1,6 +1,6 @@
 #include "ContactFieldsView.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #include "ContactGrid.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/ProgramState.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 
 namespace tarnwick {
 

@@ -1,7 +1,7 @@
 #include "DuplicateSearch.h"
 
 #include "ContactRecord.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 
 namespace tarnwick {
 

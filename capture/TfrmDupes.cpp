@@ -1,8 +1,8 @@
 #include "TfrmDupes.h"
 
 #include "ContactGrid.h"
-#include "app/i18n/Catalogue.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "i18n/Catalogue.h"
+#include "widgets/TAdvStringGrid.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Panels.h"
 

@@ -1,7 +1,7 @@
 #include "TfrmSearchOptions.h"
 
 #include "TrackBar.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Panels.h"
 

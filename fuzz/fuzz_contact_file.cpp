@@ -4,7 +4,7 @@
 
 #include "capture/ContactGrid.h"
 #include "core/DtaFile.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 #include "core/DtaFile.h"
 #include "core/ProgramState.h"
 #include "core/ScoreRecord.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 #include "maintenance/TfrmDataFile.h"
 #include "widgets/Messages.h"
 

@@ -1,6 +1,6 @@
 #include "OptionDialog.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/ScoreRecord.h"
 #include "widgets/HandlerGuard.h"
 

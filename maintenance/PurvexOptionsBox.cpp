@@ -1,7 +1,7 @@
 #include "PurvexOptionsBox.h"
 
 #include "OptionLines.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/ScoreRecord.h"
 #include "widgets/HandlerGuard.h"
 #include "widgets/Panels.h"

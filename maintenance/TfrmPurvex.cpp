@@ -2,7 +2,7 @@
 
 #include "PurvexOptionsBox.h"
 #include "StorableTextValidator.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/ScoreRecord.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "TfrmSonabel.h"
 
 #include "SonabelOptionsBox.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/ScoreRecord.h"
 
 namespace tarnwick {

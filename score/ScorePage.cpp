@@ -1,6 +1,6 @@
 #include "ScorePage.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/DtaFile.h"
 #include "core/ScoreFile.h"
 #include "core/ScoreRecord.h"

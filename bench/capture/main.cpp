@@ -6,7 +6,7 @@
 #include "capture/ContactRecord.h"
 #include "capture/DuplicateSearch.h"
 #include "engine/VeskorEngine.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 
 #include "app/LanguagePage.h"
 #include "app/TForm1.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "score/ScorePage.h"
 
 #include <QComboBox>

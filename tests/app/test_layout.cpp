@@ -10,11 +10,11 @@
 
 #include "app/Program.h"
 #include "app/TForm1.h"
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "capture/ContactRecord.h"
 #include "capture/TfrmDupes.h"
 #include "core/ProgramState.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 #include "score/ScorePage.h"
 #include "widgets/Panels.h"
 

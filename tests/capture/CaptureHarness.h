@@ -7,7 +7,7 @@
 #include "capture/ContactRecord.h"
 #include "capture/TfrmDupes.h"
 #include "capture/TfrmSearchOptions.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "../support/TestFiles.h"
 #include "CaptureHarness.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/DtaFile.h"
 
 #include <QLabel>

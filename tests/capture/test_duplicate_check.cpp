@@ -2,7 +2,7 @@
 // the thresholds, the Duplicates dialog and each of its four outcomes.
 #include "CaptureHarness.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "capture/ContactGrid.h"
 
 #include <QLabel>

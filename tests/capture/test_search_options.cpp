@@ -2,7 +2,7 @@
 // stores them, Cancel and the close box forget, labels follow the bars.
 #include "CaptureHarness.h"
 
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "capture/TrackBar.h"
 
 #include <QCheckBox>

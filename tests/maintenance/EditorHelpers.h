@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers shared by the maintenance tests: numbered records, files of
 // them in the working folder, and the grid's column of first items.
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 #include "../support/TestFiles.h"
 
 #include <QFile>

@@ -5,4 +5,4 @@
 set -eu
 build=${1:-build}
 out=${2:-$build/window-shots}
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tools/render_windows/render_windows" "$build/run" "$out"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tests/render_windows/render_windows" "$build/run" "$out"

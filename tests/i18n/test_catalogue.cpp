@@ -1,6 +1,6 @@
 // The language catalogue: its key set, the shape of its texts and the rows
 // other windows depend on.
-#include "app/i18n/Catalogue.h"
+#include "i18n/Catalogue.h"
 #include "core/Cp1252.h"
 
 #include <QRegularExpression>

@@ -8,7 +8,7 @@
 #include "capture/TfrmDupes.h"
 #include "capture/TfrmSearchOptions.h"
 #include "core/ProgramState.h"
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 #include "maintenance/TfrmDataFile.h"
 #include "maintenance/TfrmPurvex.h"
 #include "maintenance/TfrmSonabel.h"

@@ -1,6 +1,6 @@
 // The string grid: cell addressing around the fixed header row and column,
 // row deletion, the current row, the click signal and a large fill.
-#include "maintenance/TAdvStringGrid.h"
+#include "widgets/TAdvStringGrid.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 // Word wrap of the legal notice.
-#include "app/i18n/Catalogue.h"
-#include "app/i18n/WrapIntoLines.h"
+#include "i18n/Catalogue.h"
+#include "i18n/WrapIntoLines.h"
 
 #include <QFontMetrics>
 #include <QTextEdit>

@@ -1,6 +1,6 @@
 // About texts: the line markup turned into formats, and the shape of the five
 // texts shipped with the program.
-#include "app/i18n/AboutText.h"
+#include "i18n/AboutText.h"
 #include "core/Cp1252.h"
 
 #include <QTextBlock>
