@@ -188,8 +188,11 @@ void TForm1::tmrFlagTimer()
 {
     if (m_pages->currentIndex() != 0)
         return;
-    if (const int language = m_languagePage->languageOfDownButton())
+    const int language = m_languagePage->languageOfDownButton();
+    if (language && language != m_state.EngineLanguage) {
         m_state.EngineLanguage = language;
+        m_capturePage->engineLanguageChanged(language);
+    }
 }
 
 }  // namespace tarnwick

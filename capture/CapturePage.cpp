@@ -1,6 +1,7 @@
 #include "CapturePage.h"
 
 #include "ContactGrid.h"
+#include "ContactRekeyer.h"
 #include "TfrmDupes.h"
 #include "TfrmSearchOptions.h"
 #include "i18n/Catalogue.h"
@@ -10,6 +11,7 @@
 #include "widgets/Panels.h"
 #include "widgets/Pictures.h"
 
+#include <QElapsedTimer>
 #include <QToolButton>
 
 namespace tarnwick {
@@ -35,6 +37,11 @@ const GlyphButton kButtons[kButtonCount] = {
 };
 
 constexpr int kButtonSide = 26;
+// Idle re-keying gives the event loop back after this long, so typing and
+// painting never wait for it.
+constexpr qint64 kRekeySliceNs = 8'000'000;
+// The demo file's keys are made in the language the program starts in.
+constexpr int kStartLanguage = 1;
 
 }  // namespace
 
@@ -64,6 +71,9 @@ CapturePage::CapturePage(Engine &engine, ProgramState &state, QWidget *parent)
     setInfoBackground(m_grid);
     shapeContactGrid(m_grid, 2);
     connect(m_grid, &TAdvStringGrid::rowChosen, this, [this] { guarded(this, [this] { sgDemoClick(); }); });
+    m_rekeyer = std::make_unique<ContactRekeyer>(m_engine, *m_grid, kStartLanguage);
+    m_rekeyTimer.setInterval(0);
+    connect(&m_rekeyTimer, &QTimer::timeout, this, [this] { guarded(this, [this] { rekeySlice(); }); });
 
     // Design-time texts; building the page must not change the catalogue's language.
     const int catalogueLanguage = CatalogueLanguage;
@@ -117,8 +127,29 @@ void CapturePage::BuildContactGrid()
     const int count = loadContactRows(m_grid, m_state.DemoLines);
     FillContactHeaders(m_grid, CurrentLanguage);
     m_state.LastContactId = count;
+    m_rekeyer = std::make_unique<ContactRekeyer>(m_engine, *m_grid, kStartLanguage);
+    engineLanguageChanged(m_state.EngineLanguage);
     m_grid->setCurrentRow(1);
     ShowCurrentContact();
+}
+
+void CapturePage::engineLanguageChanged(int language)
+{
+    m_rekeyer->setLanguage(language);
+    if (!m_rekeyer->isCurrent())
+        m_rekeyTimer.start();
+}
+
+bool CapturePage::keysAreCurrent() const { return m_rekeyer->isCurrent(); }
+
+void CapturePage::rekeySlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (!m_rekeyer->step(64))
+        if (slice.nsecsElapsed() > kRekeySliceNs)
+            return;
+    m_rekeyTimer.stop();
 }
 
 void CapturePage::ShowCurrentContact()
@@ -176,6 +207,7 @@ void CapturePage::sbDeleteClick()
     if (m_grid->rowCount() <= 2 || isEntryRow(m_grid, row))
         return;
     DeleteGridRow(m_grid, row, 1);
+    m_rekeyer->rowsRemoved(row, 1);
     // The row that moved up is now current; show it, so an Amend that follows
     // cannot write the deleted contact's fields over its neighbour unseen.
     ShowCurrentContact();
@@ -198,6 +230,11 @@ void CapturePage::CheckForDuplicates(CaptureMode mode)
     const int current = m_grid->currentRow();
     if (mode == CaptureMode::Amend && isEntryRow(m_grid, current))
         return;
+
+    // Stored keys and new keys by the same rules, whatever the idle re-keying has reached.
+    m_rekeyer->setLanguage(m_state.EngineLanguage);
+    m_rekeyer->finish();
+    m_rekeyTimer.stop();
 
     const contact::Fields fields = m_fields->texts();
     const ContactKeys keys = deriveContactKeys(m_engine, m_state.EngineLanguage, fields[1], fields[2], fields[4]);

@@ -5,6 +5,7 @@
 #include "DuplicateSearch.h"
 #include "core/ProgramState.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -14,6 +15,7 @@ class QToolButton;
 
 namespace tarnwick {
 
+class ContactRekeyer;
 class Engine;
 class TAdvStringGrid;
 class TfrmDupes;
@@ -32,6 +34,9 @@ public:
     void applyLanguage(int language);
     void ShowCurrentContact();
     void CheckForDuplicates(CaptureMode mode);
+    // The engine language changed: the stored contacts' keys follow, in idle time.
+    void engineLanguageChanged(int language);
+    bool keysAreCurrent() const;
 
     void sgDemoClick();
     void sbFirstClick();
@@ -50,11 +55,14 @@ private:
     // Moves the current row; the fields follow only when the row changes.
     void moveToRow(int row);
     void storeNewContact(const contact::Fields &fields, const ContactKeys &keys);
+    void rekeySlice();
 
     Engine &m_engine;
     ProgramState &m_state;
     std::unique_ptr<ContactFieldsView> m_fields;
     TAdvStringGrid *m_grid = nullptr;
+    std::unique_ptr<ContactRekeyer> m_rekeyer;
+    QTimer m_rekeyTimer;
     std::array<QToolButton *, 8> m_buttons{};
     TfrmSearchOptions *m_searchOptions = nullptr;
     TfrmDupes *m_dupes = nullptr;

@@ -14,6 +14,11 @@ struct ContactKeys {
     QString company;    // GeneratePHK of the company name without business words
 };
 
+// Each key alone, for code that keys one field of many contacts.
+QString firstNameKey(Engine &engine, int lang, const QString &firstName);
+QString surnameKey(Engine &engine, int lang, const QString &surname);
+QString companyKey(Engine &engine, int lang, const QString &companyName);
+
 ContactKeys deriveContactKeys(Engine &engine, int lang, const QString &firstName, const QString &surname,
                               const QString &companyName);
 

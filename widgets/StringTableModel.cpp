@@ -79,8 +79,10 @@ void StringTableModel::setGridRow(int row, const QStringList &texts)
         return;
     QStringList &target = row == 0 ? m_header : m_rows[row - 1];
     target = texts.size() > m_columns ? texts.first(m_columns) : texts;
-    if (m_quiet)
+    if (m_quiet) {
+        markDirty(row, 0, m_columns - 1);
         return;
+    }
     if (row == 0) {
         emit headerDataChanged(Qt::Horizontal, 0, qMax(0, m_columns - 2));
     } else {
@@ -106,21 +108,42 @@ void StringTableModel::setQuiet(bool quiet)
     if (m_quiet == quiet)
         return;
     m_quiet = quiet;
-    if (!quiet) {
-        // One repaint for everything written while quiet.
+    if (quiet)
+        return;
+    // One repaint for what was written while quiet, and nothing else: on a
+    // grid of 100,000 rows, telling the headers about every row costs far
+    // more than the writes.
+    const int rows = int(m_rows.size());
+    if (m_topDirty)
         emit headerDataChanged(Qt::Horizontal, 0, qMax(0, m_columns - 2));
-        if (!m_rows.isEmpty()) {
-            emit headerDataChanged(Qt::Vertical, 0, int(m_rows.size()) - 1);
-            if (m_columns > 1)
-                emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, m_columns - 2), {Qt::DisplayRole});
-        }
+    if (!m_leftDirty.empty() && m_leftDirty.first < rows)
+        emit headerDataChanged(Qt::Vertical, m_leftDirty.first, qMin(m_leftDirty.last, rows - 1));
+    if (!m_dataDirty.empty() && m_dataDirty.first < rows && m_columns > 1)
+        emit dataChanged(index(m_dataDirty.first, 0), index(qMin(m_dataDirty.last, rows - 1), m_columns - 2),
+                         {Qt::DisplayRole});
+    m_topDirty = false;
+    m_leftDirty = {};
+    m_dataDirty = {};
+}
+
+void StringTableModel::markDirty(int row, int firstColumn, int lastColumn)
+{
+    if (row == 0) {
+        m_topDirty = true;
+        return;
     }
+    if (firstColumn == 0)
+        m_leftDirty.add(row - 1);
+    if (lastColumn > 0)
+        m_dataDirty.add(row - 1);
 }
 
 void StringTableModel::cellChanged(int row, int column)
 {
-    if (m_quiet)
+    if (m_quiet) {
+        markDirty(row, column, column);
         return;
+    }
     if (row == 0) {
         if (column > 0)
             emit headerDataChanged(Qt::Horizontal, column - 1, column - 1);

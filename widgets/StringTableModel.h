@@ -5,8 +5,11 @@
 // header row and the fixed first column are kept apart and served as the
 // horizontal and vertical header texts.
 #include <QAbstractTableModel>
+
 #include <QList>
 #include <QStringList>
+
+#include <climits>
 
 namespace tarnwick {
 
@@ -38,11 +41,21 @@ public:
 
 private:
     void cellChanged(int row, int column);
+    // While quiet: what was written, so waking up repaints only that.
+    void markDirty(int row, int firstColumn, int lastColumn);
 
     QList<QStringList> m_rows;  // data rows; entry c is grid column c
     QStringList m_header;       // grid row 0
     int m_columns = 0;
     bool m_quiet = false;
+    struct Span {
+        int first = INT_MAX, last = -1;
+        void add(int i) { first = qMin(first, i), last = qMax(last, i); }
+        bool empty() const { return last < 0; }
+    };
+    bool m_topDirty = false;  // the header row
+    Span m_leftDirty;         // the fixed first column, by model row
+    Span m_dataDirty;         // data rows, by model row
 };
 
 }  // namespace tarnwick

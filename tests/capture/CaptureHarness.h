@@ -73,6 +73,12 @@ struct CaptureHarness {
             out.append(grid()->cell(r, contact::kIdColumn));
         return out;
     }
+    // Puts all twelve fields of a contact into a page's fields, as typed.
+    static void typeInto(const CapturePage &page, const contact::Fields &fields)
+    {
+        for (int f = 0; f < contact::kFieldCount; ++f)
+            page.findChild<QLineEdit *>(QLatin1String(contact::kEditNames[f]))->setText(fields[f]);
+    }
     // Types a contact into the page's fields: title, first name, surname, company.
     void type(const QString &first, const QString &surname, const QString &company) const
     {

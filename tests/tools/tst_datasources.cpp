@@ -64,7 +64,8 @@ private slots:
         QVERIFY(c.rejected.isEmpty());
         QVERIFY2(c.contacts >= 20 && c.contacts <= 40, qPrintable(QString::number(c.contacts)));
 
-        // Keys as the duplicate check derives them, in the row's language.
+        // Keys as the duplicate check derives them, all by English rules (the
+        // language the program starts in), whatever the row's Language says.
         const QList<CsvRow> rows = parseCsv(csv);
         const int languageColumn = rows[0].cells.indexOf(QStringLiteral("Language"));
         QVERIFY(languageColumn >= 0);
@@ -73,7 +74,7 @@ private slots:
             const int lang = parseLanguage(rows[k + 1].cells[languageColumn]);
             languages.insert(lang);
             const QStringList record = c.lines.mid(k * kContactLines, kContactLines);
-            const ContactKeys keys = deriveContactKeys(engine, lang, record[1], record[2], record[4]);
+            const ContactKeys keys = deriveContactKeys(engine, 1, record[1], record[2], record[4]);
             QCOMPARE(record.mid(12), (QStringList{keys.firstName, keys.surname, keys.company}));
             QVERIFY2(!keys.surname.isEmpty(), qPrintable(record[2]));
         }

@@ -186,7 +186,7 @@ int parseLanguage(QStringView text)
     return 0;
 }
 
-ContactConversion convertContacts(const QString &csv, int defaultLang, Engine &engine)
+ContactConversion convertContacts(const QString &csv, int keyLanguage, Engine &engine)
 {
     const QList<CsvRow> rows = parseCsv(csv);
     if (rows.isEmpty())
@@ -205,14 +205,12 @@ ContactConversion convertContacts(const QString &csv, int defaultLang, Engine &e
             reject(reason);
             continue;
         }
-        int lang = defaultLang;
-        if (columns.language >= 0 && !row.cells[columns.language].trimmed().isEmpty()) {
-            lang = parseLanguage(row.cells[columns.language]);
-            if (lang == 0) {
-                reject(QStringLiteral("unknown Language '%1' (1-5 or en, fr, de, it, es)")
-                           .arg(row.cells[columns.language]));
-                continue;
-            }
+        // The column is still checked, but every key is made by the rules of one
+        // language: the program compares all contacts with the engine language's rules.
+        if (columns.language >= 0 && !row.cells[columns.language].trimmed().isEmpty()
+            && parseLanguage(row.cells[columns.language]) == 0) {
+            reject(QStringLiteral("unknown Language '%1' (1-5 or en, fr, de, it, es)").arg(row.cells[columns.language]));
+            continue;
         }
         QStringList contact;
         QString reason;
@@ -225,7 +223,7 @@ ContactConversion convertContacts(const QString &csv, int defaultLang, Engine &e
             continue;
         }
         const ContactKeys keys =
-            deriveContactKeys(engine, lang, contact[kFirstName], contact[kSurname], contact[kCompanyName]);
+            deriveContactKeys(engine, keyLanguage, contact[kFirstName], contact[kSurname], contact[kCompanyName]);
         contact << keys.firstName << keys.surname << keys.company;
         if (const qsizetype bad = firstUnstorableLine(contact); bad >= 0) {
             reject(QStringLiteral("the engine's key '%1' cannot be stored").arg(contact[bad]));

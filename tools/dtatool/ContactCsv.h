@@ -44,6 +44,6 @@ struct ContactConversion {
 
 // Converts every row it can; the others are listed with their reason. Throws
 // a ToolError when the header row is missing or unusable.
-ContactConversion convertContacts(const QString &csv, int defaultLang, Engine &engine);
+ContactConversion convertContacts(const QString &csv, int keyLanguage, Engine &engine);
 
 }  // namespace tarnwick::dtatool
