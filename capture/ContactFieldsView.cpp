@@ -1,6 +1,7 @@
 #include "ContactFieldsView.h"
 
 #include "i18n/Catalogue.h"
+#include "widgets/InputNotice.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,10 @@ ContactFieldsView::ContactFieldsView(QWidget *parent, int width, bool readOnly) 
         setInfoBackground(e);
         m_edits[i] = e;
     }
+    // The first name, surname and company go to the engine for the keys.
+    if (!readOnly)
+        for (int line : {1, 2, 4})
+            ui::watchEngineText(m_edits[line]);
     for (int i = 0; i < int(m_labels.size()); ++i) {
         auto *l = new QLabel(parent);
         l->setObjectName(QLatin1String(kLabels[i].name));

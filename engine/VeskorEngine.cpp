@@ -1,6 +1,7 @@
 #include "VeskorEngine.h"
 
 #include "core/Cp1252.h"
+#include "core/EngineFold.h"
 
 #include <veskor32.h>
 
@@ -12,10 +13,23 @@ namespace tarnwick {
 namespace {
 
 // Input text as NUL-terminated Windows-1252, on the stack for ordinary
-// lengths so the duplicate scan allocates nothing per call.
+// lengths so the duplicate scan allocates nothing per call. Characters the
+// engine cannot read are folded to their closest Windows-1252 letters first.
 class EngineText {
 public:
     explicit EngineText(const QString &text)
+    {
+        if (Cp1252::canEncode(text)) {
+            encode(text);
+        } else {
+            m_folded = foldForEngine(text).text;
+            encode(m_folded);
+        }
+    }
+    const char *get() const { return m_data; }
+
+private:
+    void encode(const QString &text)
     {
         char *dst = m_small.data();
         if (text.size() >= qsizetype(m_small.size())) {
@@ -25,9 +39,8 @@ public:
         Cp1252::encodeInto(text, dst, text.size());
         m_data = dst;
     }
-    const char *get() const { return m_data; }
 
-private:
+    QString m_folded;
     std::array<char, 512> m_small;  // left uninitialised: filled before use
     std::vector<char> m_large;
     const char *m_data = nullptr;

@@ -1,9 +1,11 @@
 #include "PurvexOptionsBox.h"
 
 #include "OptionLines.h"
+#include "StorableTextValidator.h"
 #include "i18n/Catalogue.h"
 #include "core/ScoreRecord.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/InputNotice.h"
 #include "widgets/Panels.h"
 
 #include <QCheckBox>
@@ -270,10 +272,16 @@ QStringList PurvexOptionsBox::optionLines() const
             flag(chkDetermineGender), index(cboDetermineGender)};
 }
 
-void PurvexOptionsBox::setTextValidator(QValidator *validator)
+void PurvexOptionsBox::refuseUnstorable(StorableTextValidator *validator)
 {
-    txtCustom1->setValidator(validator);
-    txtCustom2->setValidator(validator);
+    validator->attach(txtCustom1);
+    validator->attach(txtCustom2);
+}
+
+void PurvexOptionsBox::watchEngineText()
+{
+    ui::watchEngineText(txtCustom1);
+    ui::watchEngineText(txtCustom2);
 }
 
 void PurvexOptionsBox::applyLanguage(int language)

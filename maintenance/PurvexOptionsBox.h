@@ -17,9 +17,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
-class QValidator;
 
 namespace tarnwick {
+
+class StorableTextValidator;
 
 class PurvexOptionsBox : public QGroupBox {
     Q_OBJECT
@@ -37,7 +38,10 @@ public:
     // Record lines 3 .. 23 from the controls, disabled ones included.
     QStringList optionLines() const;
 
-    void setTextValidator(QValidator *validator);
+    // The custom texts: refused characters a file cannot hold (editor), or
+    // a notice about characters the engine cannot read (they only go there).
+    void refuseUnstorable(StorableTextValidator *validator);
+    void watchEngineText();
     void applyLanguage(int language);
 
     QCheckBox *chkAbbreviate, *chkElaborate, *chkExclude, *chkNormalise;

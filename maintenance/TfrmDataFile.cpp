@@ -41,7 +41,7 @@ W *named(W *w, const char *name, const QRect &geometry)
 
 TfrmDataFile::TfrmDataFile(QWidget *parent)
     : ui::FixedDialog("TfrmDataFile", QStringLiteral("Data File"), QSize(600, 433), parent),
-      m_validator(new StorableTextValidator(StorableTextValidator::Target::ScoreFileLine, this))
+      m_validator(new StorableTextValidator(this))
 {
     GroupBox4 = named(new QGroupBox(QStringLiteral("Category"), this), "GroupBox4", QRect(8, 4, 321, 44));
     radNames = named(new QRadioButton(QStringLiteral("Names"), GroupBox4), "radNames", QRect(10, 18, 100, 19));
@@ -50,7 +50,7 @@ TfrmDataFile::TfrmDataFile(QWidget *parent)
     radNames->setChecked(true);
 
     GroupBox1 = new PurvexOptionsBox(this, QPoint(8, 54), [this] { return radNames->isChecked(); });
-    GroupBox1->setTextValidator(m_validator);
+    GroupBox1->refuseUnstorable(m_validator);
     GroupBox2 = new SonabelOptionsBox(this, "GroupBox2", QRect(336, 4, 256, 81), SonabelOptionsBox::Arrangement::TwoColumns);
 
     GroupBox3 = named(new QGroupBox(QStringLiteral("Data Items"), this), "GroupBox3", QRect(336, 90, 257, 297));
@@ -59,7 +59,7 @@ TfrmDataFile::TfrmDataFile(QWidget *parent)
     Label2 = named(new QLabel(QStringLiteral("Item 2"), GroupBox3), "Label2", QRect(10, 49, 64, 17));
     txtItem2 = named(new QLineEdit(GroupBox3), "txtItem2", QRect(76, 47, 171, 21));
     for (QLineEdit *item : {txtItem1, txtItem2})
-        item->setValidator(m_validator);
+        m_validator->attach(item);
 
     const auto pictureButton = [this](const char *name, const QString &picture, int slot) {
         auto *b = named(new QToolButton(GroupBox3), name, QRect(6 + slot * 35, 78, 35, 25));
@@ -290,7 +290,7 @@ bool TfrmDataFile::acceptRecord(const QStringList &record, const QString &title)
         const QString &text = record.at(line);
         const QChar c = text.at(firstUnstorableChar(text));
         Messages::show(this, {Messages::Icon::None, title,
-                              QStringLiteral("The character \"%1\" in \"%2\" cannot be stored in the data file").arg(c, text)});
+                              CatalogueText(CurrentLanguage, 160).arg(c, text)});
         return false;
     }
     return true;
@@ -388,7 +388,7 @@ void TfrmDataFile::btnOkClick()
         // A file that exists but could not be read is not replaced by what the
         // editor showed instead of it.
         if (m_fileState == FileState::Unreadable && QFileInfo::exists(fileName))
-            throw Failure(QStringLiteral("%1 could not be read when the editor opened, so it is left as it is").arg(fileName));
+            throw Failure(CatalogueText(CurrentLanguage, 161).arg(fileName));
         // The list itself stays plain: the scrambling happens on the bytes written.
         writeDtaFile(fileName, EditorLines.lines());
         accept();

@@ -1,7 +1,6 @@
 #include "TfrmPurvex.h"
 
 #include "PurvexOptionsBox.h"
-#include "StorableTextValidator.h"
 #include "i18n/Catalogue.h"
 #include "core/ScoreRecord.h"
 
@@ -14,8 +13,8 @@ TfrmPurvex::TfrmPurvex(ProgramState &state, std::function<QString()> category, Q
     : OptionDialog("TfrmPurvex", QStringLiteral("Purvex Configuration"), QSize(336, 369), state, parent), m_category(std::move(category))
 {
     GroupBox1 = new PurvexOptionsBox(this, QPoint(8, 8), [this] { return this->category() == ScoreRecord::kName; });
-    // These texts go to the engine, not to a file: any Windows-1252 character will do.
-    GroupBox1->setTextValidator(new StorableTextValidator(StorableTextValidator::Target::EngineText, this));
+    // These texts go to the engine, not to a file: what it cannot read is folded, and the user told.
+    GroupBox1->watchEngineText();
     setTabOrder(GroupBox1->cboDetermineGender, btnSaveChanges);
     setTabOrder(btnSaveChanges, btnCancel);
 }

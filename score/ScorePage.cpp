@@ -1,6 +1,7 @@
 #include "ScorePage.h"
 
 #include "i18n/Catalogue.h"
+#include "widgets/InputNotice.h"
 #include "core/DtaFile.h"
 #include "core/ScoreFile.h"
 #include "core/ScoreRecord.h"
@@ -200,6 +201,7 @@ void ScorePage::buildWorkArea(QFrame *frame)
         cbo->setInsertPolicy(QComboBox::NoInsert);
         cbo->setGeometry(16, 32 + 24 * n, 153, 21);
         setInfoBackground(cbo);
+        ui::watchEngineText(cbo->lineEdit());
         m_cbo[n] = cbo;
         const char *purvexNames[] = {"txtPurvex1", "txtPurvex2"};
         const char *sonabelNames[] = {"txtSonabel1", "txtSonabel2"};

@@ -26,6 +26,7 @@ QList<int> expectedKeys() {
     keys << 100 << 101 << 110 << 121 << 122;
     addRange(124, 142);
     addRange(150, 156);
+    addRange(160, 163);
     addRange(250, 261);
     addRange(263, 299);
     return keys;
@@ -53,7 +54,7 @@ class TestCatalogue : public QObject {
 private slots:
     void everyLanguageHoldsTheSameKeys() {
         const QList<int> expected = expectedKeys();
-        QCOMPARE(expected.size(), 158);
+        QCOMPARE(expected.size(), 162);
         for (int language = 1; language <= 5; ++language) {
             QVERIFY2(catalogueKeys(language) == expected, kLanguageNames[language - 1]);
         }
@@ -177,6 +178,24 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, key);
         QVERIFY(CatalogueText(language, key).isEmpty());
+    }
+
+    // Messages that name what went wrong carry the same placeholders in every language.
+    void placeholdersAreTheSameInEveryLanguage() {
+        const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        for (int key : expectedKeys()) {
+            QStringList english;
+            for (const auto &m : placeholder.globalMatch(CatalogueText(1, key)))
+                english.append(m.captured());
+            english.sort();
+            for (int language = 2; language <= 5; ++language) {
+                QStringList found;
+                for (const auto &m : placeholder.globalMatch(CatalogueText(language, key)))
+                    found.append(m.captured());
+                found.sort();
+                QVERIFY2(found == english, QByteArray(kLanguageNames[language - 1]) + ' ' + QByteArray::number(key));
+            }
+        }
     }
 
     void unknownLanguageHasNoKeys() {

@@ -6,14 +6,18 @@
 #include "maintenance/PurvexOptionsBox.h"
 #include "maintenance/SonabelOptionsBox.h"
 #include "maintenance/TfrmDataFile.h"
+#include "i18n/Catalogue.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
 #include <QTimer>
 
 using namespace tarnwick;
@@ -257,7 +261,12 @@ private slots:
         e.dialog.txtItem1->setFocus();
         for (const QString &typed : {QStringLiteral("a"), QStringLiteral("\u20AC"), QStringLiteral("\u2021"), QStringLiteral("\u00E9")})
             QTest::sendKeyEvent(QTest::Click, e.dialog.txtItem1, Qt::Key_unknown, typed, Qt::NoModifier);
-        e.dialog.txtItem1->insert(QStringLiteral("b \u20AC"));
+        // Each refusal is told at the field, naming the character, in the current language.
+        QCOMPARE(e.dialog.txtItem1->toolTip(), CatalogueText(CurrentLanguage, 162).arg(QStringLiteral("\u2021")));
+        QVERIFY(QToolTip::isVisible());
+        QGuiApplication::clipboard()->setText(QStringLiteral("b \u20AC"));
+        QTest::keySequence(e.dialog.txtItem1, QKeySequence::Paste);
+        QCOMPARE(e.dialog.txtItem1->toolTip(), CatalogueText(CurrentLanguage, 162).arg(QStringLiteral("\u20AC")));
         e.dialog.txtItem1->insert(QStringLiteral("c"));
         QCOMPARE(e.dialog.txtItem1->text(), QStringLiteral("a\u00E9c"));
         // Text that arrives without typing is refused on Add and Amend.

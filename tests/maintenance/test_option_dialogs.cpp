@@ -7,6 +7,7 @@
 #include "maintenance/SonabelOptionsBox.h"
 #include "maintenance/TfrmPurvex.h"
 #include "maintenance/TfrmSonabel.h"
+#include "i18n/Catalogue.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -200,13 +201,20 @@ private slots:
         QVERIFY(w.boxes[0].icon == Messages::Icon::Stop);
     }
 
-    void euroIsAcceptedForTheEngineOnly()
+    void customTextsGoToTheEngineAsTyped()
     {
+        // They never reach a file: the engine binding folds what it cannot read
+        // ("\u0141" is "L" there), and the user is told only of what it drops.
         ProgramState state = stateWithRecord(scoreRecord("a", "b", ScoreRecord::kName));
         TfrmPurvex dialog(state, [] { return ScoreRecord::kName; });
-        dialog.GroupBox1->txtCustom1->insert(QStringLiteral("5 \u20AC \u0141"));
-        dialog.GroupBox1->txtCustom1->insert(QStringLiteral("5 \u20AC"));
-        QCOMPARE(dialog.GroupBox1->txtCustom1->text(), QStringLiteral("5 \u20AC"));
+        QLineEdit *custom = dialog.GroupBox1->txtCustom1;
+        custom->insert(QStringLiteral("5 \u20AC \u0141"));
+        QCOMPARE(custom->text(), QStringLiteral("5 \u20AC \u0141"));
+        QVERIFY(custom->toolTip().isEmpty());
+        custom->insert(QStringLiteral(" \U0001F600"));
+        QCOMPARE(custom->toolTip(), CatalogueText(CurrentLanguage, 163).arg(QStringLiteral("\U0001F600")));
+        custom->backspace();
+        QVERIFY(custom->toolTip().isEmpty());
     }
 };
 
