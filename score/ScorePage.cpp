@@ -5,6 +5,7 @@
 #include "core/DtaFile.h"
 #include "core/ScoreFile.h"
 #include "core/ScoreRecord.h"
+#include "score/art/Banner.h"
 #include "score/art/PanelArt.h"
 #include "engine/Engine.h"
 #include "widgets/HandlerGuard.h"
@@ -160,11 +161,11 @@ void ScorePage::buildLeftColumn(QFrame *frame)
 void ScorePage::buildWorkArea(QFrame *frame)
 {
     QFrame *bannerPanel = ui::panel(frame, QRect(144, 8, 473, 81), ui::Bevel::Single, Qt::white);
-    auto *banner = new QLabel(bannerPanel);
-    banner->setObjectName(QStringLiteral("imgBanner"));
-    banner->setGeometry(1, 1, 471, 79);
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setPixmap(ui::svgPixmap(QStringLiteral("banner"), QSize(457, 65)));
+    m_banner = new QLabel(bannerPanel);
+    m_banner->setObjectName(QStringLiteral("imgBanner"));
+    m_banner->setGeometry(1, 1, 471, 79);
+    m_banner->setAlignment(Qt::AlignCenter);
+    m_banner->setPixmap(bannerPicture(QString()));  // the strap line comes with the language
 
     QFrame *work = ui::panel(frame, QRect(144, 96, 473, 345), ui::Bevel::Single, kSilver);
     const char *panelNames[] = {"pnlPurvex", "pnlSonabel", "pnlMatch"};
@@ -621,6 +622,7 @@ void ScorePage::applyLanguage(int language)
     m_sbDataFile->setText(text(24));
     m_panelImages[0]->setToolTip(text(37));
     m_panelImages[1]->setToolTip(text(38));
+    m_banner->setPixmap(bannerPicture(text(30)));
 }
 
 }  // namespace tarnwick

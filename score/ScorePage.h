@@ -136,6 +136,7 @@ private:
     ui::Gauge *m_gauges[3] = {};
     QFrame *m_pushPanels[3] = {};
     QLabel *m_panelImages[3] = {};
+    QLabel *m_banner = nullptr;
     std::array<QPixmap, 57> m_ilDCL;
     QTimer *m_tmrScore = nullptr;
     QTimer *m_tmrDCL = nullptr;

@@ -1,5 +1,6 @@
 // Scoring: two contact cards slide together while the gauge climbs to a
 // high score; a tick confirms the duplicate, then all returns to rest.
+// Names, signs and figures only, so the picture reads the same in every language.
 
 #include "score/art/ArtKit.h"
 #include "score/art/StageArt.h"
@@ -72,7 +73,7 @@ void paintName(QPainter &p, double centreX, const QString &name, double opacity)
         return;
     p.setFont(artFont(8));
     p.setPen(withAlpha(kInk, opacity));
-    p.drawText(QRectF(centreX - 24, kCardY + kCardH + 3, 48, 11), Qt::AlignCenter, name);
+    p.drawText(QRectF(centreX - 32, kCardY + kCardH + 3, 64, 11), Qt::AlignCenter, name);
 }
 
 } // namespace
@@ -80,7 +81,7 @@ void paintName(QPainter &p, double centreX, const QString &name, double opacity)
 void paintMatchFrame(QPainter &p, int step)
 {
     const double s = step;
-    paintChrome(p, QStringLiteral("Match"), step);
+    paintChrome(p, QStringLiteral("A \u2248 B"), step);  // signs, not a word: how alike the two are
 
     const double meet = easeInOut(phase(s, 0, 7)) * (1.0 - easeInOut(phase(s, 15, 18)));
     const double rising = easeOut(phase(s, 2, 12));
@@ -102,7 +103,7 @@ void paintMatchFrame(QPainter &p, int step)
     // names part as the cards meet; one verdict under the pair once confirmed
     paintName(p, leftX + kCardW / 2, QStringLiteral("W. Smith"), 1.0 - 4.0 * meet);
     paintName(p, rightX + kCardW / 2, QStringLiteral("Wm Smyth"), 1.0 - 4.0 * meet);
-    paintName(p, (leftX + rightX + kCardW) / 2, QStringLiteral("same contact"), confirmed);
+    paintName(p, (leftX + rightX + kCardW) / 2, QStringLiteral("Smith = Smyth"), confirmed);
 
     paintGauge(p, value, confirmed);
     const QPointF badge(rightX + kCardW - 2, kCardY + 3);

@@ -98,9 +98,6 @@ void paintPurvexFrame(QPainter &p, int step)
     const double s = step;
     paintChrome(p, QStringLiteral("Purvex"), step);
 
-    p.setFont(artFont(8));
-    p.setPen(QColor(0x5E, 0x6E, 0x86));
-    p.drawText(QPointF(kField.left() + 1, kField.top() - 4), QStringLiteral("Name"));
     p.setPen(QPen(kMuted, 1));
     p.setBrush(kPaper);
     p.drawRoundedRect(kField, 2, 2);

@@ -1,5 +1,6 @@
 // Phonetic coding: the letters of a name are read one sound at a time and
 // fly into a compact key; the silent vowel drops out, "TH" becomes one sign.
+// Letters and signs only, so the picture reads the same in every language.
 
 #include "score/art/ArtKit.h"
 #include "score/art/StageArt.h"
@@ -33,7 +34,7 @@ struct Reading {
 const std::array<Reading, 4> kReadings{{
     {0, 1, 0, 3, 0, u'S', "S \u2192 S"},
     {1, 1, 3, 6, 1, u'M', "M \u2192 M"},
-    {2, 1, 6, 8, -1, u' ', "I \u2192 silent"},
+    {2, 1, 6, 8, -1, u' ', "I \u2192 \u2013"},
     {3, 2, 8, 11, 2, u'0', "TH \u2192 0"},
 }};
 
@@ -151,7 +152,7 @@ void paintSonabelFrame(QPainter &p, int step)
         p.drawText(ruleBox, Qt::AlignCenter, QStringLiteral("Smith = Smyth = SM0"));
     } else {
         p.setPen(kMuted);
-        p.drawText(ruleBox, Qt::AlignCenter, QStringLiteral("sound \u2192 key"));
+        p.drawText(ruleBox, Qt::AlignCenter, QStringLiteral("Smith \u2260 Smyth"));  // as spelt; the key will join them
     }
 }
 

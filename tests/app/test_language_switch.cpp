@@ -7,8 +7,10 @@
 #include "app/TForm1.h"
 #include "i18n/Catalogue.h"
 #include "score/ScorePage.h"
+#include "score/art/Banner.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
@@ -45,6 +47,7 @@ private slots:
         FakeEngine engine;
         TForm1 form(engine);
         form.FormActivate();
+        QImage previousBanner;
         for (int language : {2, 3, 4, 5, 1}) {
             form.languagePage()->button(language)->click();
             QCOMPARE(CurrentLanguage, language);
@@ -60,6 +63,11 @@ private slots:
             QCOMPARE(text(form, "lblPattern1"), CatalogueText(language, 28) + " 1 : " + CatalogueText(language, 29));
             QCOMPARE(form.findChild<QLabel *>("lblGender1")->toolTip(), CatalogueText(language, 40));
             QCOMPARE(form.findChild<QComboBox *>("cboInitialData1")->itemText(0), QStringLiteral("pair %1").arg(language));
+            // The banner's strap line is set in the chosen language.
+            const QImage banner = form.findChild<QLabel *>("imgBanner")->pixmap().toImage();
+            QCOMPARE(banner, bannerPicture(CatalogueText(language, 30)).toImage());
+            QVERIFY(banner != previousBanner);
+            previousBanner = banner;
             const char *about[] = {"reEnglish", "reFrench", "reGerman", "reItalian", "reSpanish"};
             for (int i = 0; i < 5; ++i)
                 QCOMPARE(form.findChild<QTextEdit *>(QLatin1String(about[i]))->isHidden(), i + 1 != language);

@@ -139,12 +139,12 @@ private slots:
         };
         row(6, {"English", "Anglais", "Englisch", "Inglese", "Inglés"});
         row(24, {"&Data File", "&Fichier de données", "&Datei", "&File di dati", "&Fichero de datos"});
-        row(27, {"Unknown", "Inconnu", "Unbkann.", "Sconosc.", "Desconoc."});
-        row(40, {"Unknown result", "Résultat inconnu", "Unbekanntes Geschlecht", "Resultato sconosciuto",
+        row(27, {"Unknown", "Inconnu", "Unbek.", "Sconosc.", "Desconoc."});
+        row(40, {"Unknown result", "Résultat inconnu", "Unbekanntes Geschlecht", "Risultato sconosciuto",
                  "Resultado desconocido"});
         row(90, {"OK", "OK", "O.K.", "OK", "OK"});
-        row(151, {"Ignore && Update", "Ign. && met.jour", "Ign. u akt.", "Ign. && agg.", "Ign. y act."});
-        row(153, {"Ignore && Add", "Ign. && ajout.", "Ign. u hinzuf.", "Ign. && agg.", "Ign. y añadir"});
+        row(151, {"Ignore && Update", "Ign. && met.jour", "Ign. u. akt.", "Ign. && aggiorna", "Ign. y act."});
+        row(153, {"Ignore && Add", "Ign. && ajout.", "Ign. u. hinzuf.", "Ign. && aggiungi", "Ign. y añadir"});
     }
     void tellingRows() {
         QFETCH(int, key);
@@ -154,10 +154,10 @@ private slots:
     }
 
     void abbreviatedShortFormsAgainstLongForms() {
-        QCOMPARE(CatalogueText(2, 63), QStringLiteral("Élmnts. postaux"));
+        QCOMPARE(CatalogueText(2, 63), QStringLiteral("Élém. postaux"));
         QCOMPARE(CatalogueText(2, 263), QStringLiteral("Éléments postaux"));
         QCOMPARE(CatalogueText(3, 58), QStringLiteral("Vorsilbe"));
-        QCOMPARE(CatalogueText(3, 258), QStringLiteral("Namevorsilbe"));
+        QCOMPARE(CatalogueText(3, 258), QStringLiteral("Namensvorsilbe"));
     }
 
     void absentNumbersGiveEmptyText_data() {

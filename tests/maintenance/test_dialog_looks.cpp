@@ -82,11 +82,11 @@ private slots:
         QCOMPARE(patterns->count(), 4);
         QCOMPARE(patterns->currentIndex(), 2);
         QCOMPARE(patterns->currentText(), QStringLiteral("Adresse e-mail"));
-        QCOMPARE(purvex.findChild<QComboBox *>("cboCaseChange")->itemText(0), QStringLiteral("Casse mixte"));
+        QCOMPARE(purvex.findChild<QComboBox *>("cboCaseChange")->itemText(0), QStringLiteral("Initiales en majuscule"));
         QCOMPARE(purvex.windowTitle(), QStringLiteral("Configuration Purvex"));
         QCOMPARE(editor.sgScore->cell(0, 1), QStringLiteral("\u00C9l\u00E9ment 1"));
         QCOMPARE(editor.sgScore->cell(0, 3), QStringLiteral("Cat\u00E9gorie"));
-        QCOMPARE(editor.findChild<QWidget *>("sbAmend")->toolTip(), QStringLiteral("Modifier un enregistrement"));
+        QCOMPARE(editor.findChild<QWidget *>("sbAmend")->toolTip(), QStringLiteral("Modifier une fiche"));
         // Both Business boxes carry the same hint.
         QCOMPARE(editor.findChild<QWidget *>("chkBusiness")->toolTip(), purvex.findChild<QWidget *>("chkBusiness")->toolTip());
         QVERIFY(!purvex.findChild<QWidget *>("chkBusiness")->toolTip().isEmpty());
