@@ -11,7 +11,10 @@
 #include "app/TForm1.h"
 #include "capture/ContactGrid.h"
 #include "engine/VeskorEngine.h"
+#include "i18n/Catalogue.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -93,6 +96,49 @@ private slots:
             // Cancel stored nothing.
             QCOMPARE(grid->rowCount(), contacts + 2);
         }
+        engine.finish();
+    }
+
+    void aNameOutsideWindows1252IsFoundByItsPlainSpelling()
+    {
+        WorkingFolder wf;
+        copyShippedData(wf);
+        VeskorEngine engine;
+        Program program(engine);
+        TForm1 &form = program.mainWindow();
+        form.show();
+        form.FormActivate();
+        form.pages()->setCurrentIndex(2);
+        CapturePage &page = *form.capturePage();
+        const auto click = [&page](const char *name) {
+            QTest::mouseClick(page.findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
+        };
+        const auto field = [&page](const char *name) { return page.findChild<QLineEdit *>(QLatin1String(name)); };
+
+        click("sbLast");
+        field("txtFirstName")->setText(QStringLiteral("Łukasz"));
+        field("txtSurname")->setText(QStringLiteral("Wiśniewski"));
+        field("txtCompanyName")->setText(QStringLiteral("Kraków Żegluga Sp. z o.o."));
+        QVERIFY(field("txtFirstName")->toolTip().isEmpty());  // folded, nothing left out
+        click("sbAdd");
+        QCOMPARE(page.sgDemo()->cell(31, contact::kIdColumn), QStringLiteral("31"));
+
+        click("sbLast");
+        field("txtFirstName")->setText(QStringLiteral("Lukasz"));
+        field("txtSurname")->setText(QStringLiteral("Wisniewski"));
+        field("txtCompanyName")->setText(QStringLiteral("Krakow Zegluga"));
+        QStringList listed;
+        auto shown = answerModal(QStringLiteral("sbCancel"), [&](QWidget *) { listed = candidateIds(program.dupes()); });
+        click("sbAdd");
+        QVERIFY(*shown);
+        QCOMPARE(listed, QStringList{"31"});
+
+        // What has no Latin form is named at the field, pasted as a user would.
+        QGuiApplication::clipboard()->setText(QStringLiteral(" \U0001F600"));
+        field("txtFirstName")->setFocus();
+        QTest::keySequence(field("txtFirstName"), QKeySequence::Paste);
+        QCOMPARE(field("txtFirstName")->text(), QStringLiteral("Lukasz \U0001F600"));
+        QCOMPARE(field("txtFirstName")->toolTip(), CatalogueText(1, 163).arg(QStringLiteral("\U0001F600")));
         engine.finish();
     }
 };
