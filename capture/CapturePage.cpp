@@ -3,6 +3,7 @@
 #include "ContactGrid.h"
 #include "ContactRekeyer.h"
 #include "TfrmDupes.h"
+#include "TfrmListDupes.h"
 #include "TfrmSearchOptions.h"
 #include "i18n/Catalogue.h"
 #include "core/ProgramState.h"
@@ -12,6 +13,7 @@
 #include "widgets/Pictures.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QToolButton>
 
 namespace tarnwick {
@@ -24,7 +26,7 @@ struct GlyphButton {
     int hintKey;
     void (CapturePage::*click)();
 };
-constexpr int kButtonCount = 8;
+constexpr int kButtonCount = 9;
 const GlyphButton kButtons[kButtonCount] = {
     {"sbFirst", "first", "First record", 128, &CapturePage::sbFirstClick},
     {"sbPrev", "prev", "Previous record", 129, &CapturePage::sbPrevClick},
@@ -34,6 +36,7 @@ const GlyphButton kButtons[kButtonCount] = {
     {"sbDelete", "delete", "Delete a record", 133, &CapturePage::sbDeleteClick},
     {"sbUpdate", "amend", "Amend a record", 134, &CapturePage::sbUpdateClick},
     {"sbSearchOptions", "search_options", "Search Options", 140, &CapturePage::sbSearchOptionsClick},
+    {"sbFindDuplicates", "find_duplicates", "Find all duplicates in the list", 165, &CapturePage::sbFindDuplicatesClick},
 };
 
 constexpr int kButtonSide = 26;
@@ -72,6 +75,7 @@ CapturePage::CapturePage(Engine &engine, ProgramState &state, QWidget *parent)
     shapeContactGrid(m_grid, 2);
     connect(m_grid, &TAdvStringGrid::rowChosen, this, [this] { guarded(this, [this] { sgDemoClick(); }); });
     m_rekeyer = std::make_unique<ContactRekeyer>(m_engine, *m_grid, kStartLanguage);
+    m_listDupes = new TfrmListDupes(m_engine, this);
     m_rekeyTimer.setInterval(0);
     connect(&m_rekeyTimer, &QTimer::timeout, this, [this] { guarded(this, [this] { rekeySlice(); }); });
 
@@ -119,6 +123,7 @@ void CapturePage::applyLanguage(int language)
     for (int i = 0; i < kButtonCount; ++i)
         m_buttons[i]->setToolTip(CatalogueText(language, kButtons[i].hintKey));
     FillContactHeaders(m_grid, language);
+    m_listDupes->applyLanguage(language);
 }
 
 void CapturePage::BuildContactGrid()
@@ -217,6 +222,29 @@ void CapturePage::sbSearchOptionsClick()
 {
     if (m_searchOptions)
         m_searchOptions->exec();
+}
+
+void CapturePage::sbFindDuplicatesClick()
+{
+    m_rekeyer->setLanguage(m_state.EngineLanguage);
+    m_rekeyer->finish();
+    m_rekeyTimer.stop();
+    const int end = entryRow(m_grid);
+    QList<ListedContact> contacts;
+    QList<ContactKeyRow> keys;
+    contacts.reserve(end - 1);
+    keys.reserve(end - 1);
+    for (int row = 1; row < end; ++row) {
+        contacts.append({m_grid->cell(row, contact::kIdColumn), rowFields(m_grid, row)});
+        keys.append({m_grid->cell(row, contact::kFirstNamePhkColumn), m_grid->cell(row, contact::kSurnamePhkColumn),
+                     m_grid->cell(row, contact::kCompanyPhkColumn)});
+    }
+    m_listDupes->startSearch(std::move(contacts), std::move(keys), m_state.SearchOptions,
+                             qMax(1, QThread::idealThreadCount()));
+    m_listDupes->exec();
+    if (const QString id = m_listDupes->chosenId(); !id.isEmpty())
+        if (const int row = findContactRow(m_grid, id); row > 0)
+            moveToRow(row);
 }
 
 void CapturePage::storeNewContact(const contact::Fields &fields, const ContactKeys &keys)

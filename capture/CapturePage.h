@@ -19,6 +19,7 @@ class ContactRekeyer;
 class Engine;
 class TAdvStringGrid;
 class TfrmDupes;
+class TfrmListDupes;
 class TfrmSearchOptions;
 
 class CapturePage : public QWidget {
@@ -47,6 +48,9 @@ public:
     void sbAddClick() { CheckForDuplicates(CaptureMode::Add); }
     void sbUpdateClick() { CheckForDuplicates(CaptureMode::Amend); }
     void sbSearchOptionsClick();
+    // Every duplicate inside the list, by the current search options.
+    void sbFindDuplicatesClick();
+    TfrmListDupes *listDupes() const { return m_listDupes; }
 
     TAdvStringGrid *sgDemo() const { return m_grid; }
 
@@ -63,7 +67,8 @@ private:
     TAdvStringGrid *m_grid = nullptr;
     std::unique_ptr<ContactRekeyer> m_rekeyer;
     QTimer m_rekeyTimer;
-    std::array<QToolButton *, 8> m_buttons{};
+    std::array<QToolButton *, 9> m_buttons{};
+    TfrmListDupes *m_listDupes = nullptr;
     TfrmSearchOptions *m_searchOptions = nullptr;
     TfrmDupes *m_dupes = nullptr;
 };

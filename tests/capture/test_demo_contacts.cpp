@@ -10,12 +10,15 @@
 #include "app/Program.h"
 #include "app/TForm1.h"
 #include "capture/ContactGrid.h"
+#include "capture/TfrmListDupes.h"
 #include "engine/VeskorEngine.h"
 #include "i18n/Catalogue.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QToolButton>
 
 using namespace tarnwick;
@@ -139,6 +142,54 @@ private slots:
         QTest::keySequence(field("txtFirstName"), QKeySequence::Paste);
         QCOMPARE(field("txtFirstName")->text(), QStringLiteral("Lukasz \U0001F600"));
         QCOMPARE(field("txtFirstName")->toolTip(), CatalogueText(1, 163).arg(QStringLiteral("\U0001F600")));
+        engine.finish();
+    }
+
+    void wholeListSearchFindsTheNearDuplicatesAndGoesToOne()
+    {
+        WorkingFolder wf;
+        copyShippedData(wf);
+        VeskorEngine engine;
+        Program program(engine);
+        TForm1 &form = program.mainWindow();
+        form.show();
+        form.FormActivate();
+        form.pages()->setCurrentIndex(2);
+        CapturePage &page = *form.capturePage();
+        TfrmListDupes &dialog = *page.listDupes();
+        const QString report = wf.path(QStringLiteral("report.csv"));
+        dialog.askReportPath = [&report] { return report; };
+
+        QStringList clusters;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(!dialog.isSearching());
+            for (const DuplicateCluster &c : dialog.clusters()) {
+                QStringList ids;
+                for (int m : c.members)
+                    ids.append(QString::number(m + 1));
+                clusters.append(ids.join(QLatin1Char(',')));
+            }
+            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnSave")), Qt::LeftButton);
+            // Bill Smyth, clicked and chosen with Enter, is where the grid goes.
+            QTreeWidget *tree = dialog.tvClusters();
+            QTreeWidgetItem *bill = tree->findItems(QStringLiteral("2"), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+            QVERIFY(bill);
+            tree->scrollToItem(bill);
+            const QRect rect = tree->visualItemRect(bill);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+            QCOMPARE(tree->currentItem(), bill);
+            QTest::keyClick(tree, Qt::Key_Return);
+        });
+        QTest::mouseClick(page.findChild<QAbstractButton *>(QStringLiteral("sbFindDuplicates")), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        // English rules: the English and French pairs of the demo data.
+        QVERIFY2(clusters.contains(QStringLiteral("1,2")) && clusters.contains(QStringLiteral("7,8")),
+                 qPrintable(clusters.join(QLatin1Char(' '))));
+        QCOMPARE(page.sgDemo()->currentRow(), 2);
+        QCOMPARE(page.findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->text(), QStringLiteral("Bill"));
+        QFile saved(report);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith("\xEF\xBB\xBF" "Cluster,ID,"));
         engine.finish();
     }
 };
