@@ -137,6 +137,7 @@ float similarity(const Side &x, const Side &y, const PatternMasks *yMasks)
 // One-against-many: the duplicate scan keeps text2 fixed, so its words and
 // masks are kept until a call brings a different text2 (compared by content).
 // A few slots, because a scan row scores name, company and address in turn.
+// One cache per thread: threads scanning different lists keep their own hits.
 constexpr int kCacheSlots = 4;
 
 struct CacheSlot {
@@ -153,7 +154,7 @@ struct Cache {
 
 Cache &cache()
 {
-    static Cache c;
+    thread_local Cache c;
     return c;
 }
 
@@ -184,7 +185,7 @@ int score(const char *text1, const char *text2)
     const size_t length2 = strnlen(text2, kMaxTextBytes + 1);
     const PreparedWords *second;
     const char *raw2;
-    static PreparedWords uncached;  // too long to keep; single-threaded like the cache
+    thread_local PreparedWords uncached;  // too long to keep; per thread like the cache
     if (length2 > kMaxTextBytes) {
         prepare(text2, uncached);
         second = &uncached;
@@ -209,6 +210,8 @@ int score(const char *text1, const char *text2)
     return result;
 }
 
+// Only the calling thread's cache; other threads' entries stay valid, as they
+// are keyed by content and hold nothing Finish frees.
 void release()
 {
     for (CacheSlot &s : cache().slot)
