@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <numeric>
 #include <string>
 #include <thread>
@@ -38,7 +39,7 @@ const Sample kSamples[] = {
     {"Soci\xE9t\xE9 Anonyme des Ateliers Roussel", 2},
     {"Ateliers Roussel SA", 2},
     {"4 bis, Boulevard Saint-Germain, B\xE2t. C", 2},
-    {"Herr Dr. J\xFCrgen M\xFCller-L\xFCdenscheidt", 3},
+    {"Herr Dr. J\xFCrgen M\xFCller-L\xFC" "denscheidt", 3},
     {"Juergen Mueller Luedenscheidt", 3},
     {"Frau Gr\xE4" "fin Sch\xF6nberg", 3},
     {"Tannenbaum Gesellschaft mit beschr\xE4nkter Haftung", 3},
@@ -51,14 +52,14 @@ const Sample kSamples[] = {
     {"Fratelli Bellini S.r.l.", 4},
     {"Fratelli Bellini Societ\xE0 a responsabilit\xE0 limitata", 4},
     {"Via Giuseppe Garibaldi 21, scala B, interno 7", 4},
-    {"Sr. Jos\xE9 Mar\xEDa Ib\xE1\xF1" "ez de la Pe\xF1" "a", 5},
+    {"Sr. Jos\xE9 Mar\xED" "a Ib\xE1\xF1" "ez de la Pe\xF1" "a", 5},
     {"Jose Maria Ibanez de la Pena", 5},
-    {"Sra. Mar\xEDa Jes\xFAs Ag\xFC" "ero", 5},
+    {"Sra. Mar\xED" "a Jes\xFAs Ag\xFC" "ero", 5},
     {"Construcciones Ag\xFC" "ero Sociedad An\xF3nima", 5},
     {"Construcciones Aguero S.A.", 5},
     {"Calle Mayor 5, 3\xBA izq.", 5},
     // Mixed languages and odd shapes.
-    {"Dr. Hans-Peter Rossi y Garc\xEDa, Ltd. GmbH", 3},
+    {"Dr. Hans-Peter Rossi y Garc\xED" "a, Ltd. GmbH", 3},
     {"Ms Anne-Marie Dupont-M\xFCller", 2},
     {"www.harwell-engineering.co.uk", 1},
     {"info@tannenbaum.de", 3},
