@@ -48,6 +48,13 @@ run_tests() {
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         LSAN_OPTIONS=suppressions="$here/fuzz/lsan.supp" \
         ctest --test-dir "$here/build-asan" --output-on-failure -j "$(nproc)" --timeout 900
+    # The engine alone under ThreadSanitizer (clang), for its threaded test:
+    # no program, only the engine's tests (label "engine").
+    cmake -S "$here" -B "$here/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+          -DTARNWICK_BUILD_APP=OFF -DTARNWICK_TSAN=ON -DTARNWICK_WERROR=$werror >/dev/null
+    cmake --build "$here/build-tsan" -j "$(nproc)" --target veskor32_tests
+    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+        ctest --test-dir "$here/build-tsan" -L engine --output-on-failure -j "$(nproc)" --timeout 900
 }
 
 case "${1:-}" in

@@ -18,6 +18,12 @@
  *
  * Return values carry no error information: text calls return the length
  * written, MatchIt and PatternMatch return the value they store.
+ *
+ * Threads: every export is safe to call from several threads at once, on the
+ * same or different texts; each thread keeps its own scratch state (MatchIt's
+ * one-against-many cache) and the word-group dictionaries are loaded once, on
+ * first use, whichever thread gets there first. The one exception is Finish,
+ * below.
  */
 #ifndef VESKOR32_H
 #define VESKOR32_H
@@ -94,7 +100,11 @@ VESKOR_API int VESKOR_CALL CustomTransform(const char *text, char *buffer, int c
 VESKOR_API int VESKOR_CALL CustomExclude(const char *text, char *buffer, int capacity,
                                          const char *custom1, const char *custom2, int keepDelimiter);
 
-/* Releases everything the library holds; later calls load it again. */
+/* Releases the dictionaries; later calls load them again, so calling on after
+ * Finish works. Finish must not overlap any other call: a call in flight may
+ * still be reading a dictionary it frees. Call it once no other thread is
+ * inside the library (at exit, after all work has ended). MatchIt's caches
+ * belong to their threads and go with them. */
 VESKOR_API int VESKOR_CALL Finish(void);
 
 #ifdef __cplusplus

@@ -15,6 +15,8 @@ namespace {
 constexpr int kLangs = 5;
 constexpr int kGroups = kMaxGroupCode + 1;
 
+// Loaded once per slot behind a double check (lock-free once loaded) rather
+// than a once-flag, because Finish empties the slots and later calls reload.
 struct Slots {
     std::array<std::atomic<const Dictionary *>, kLangs * kGroups> loaded{};
     std::array<std::unique_ptr<Dictionary>, kLangs * kGroups> owned{};

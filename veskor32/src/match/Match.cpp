@@ -137,6 +137,7 @@ float similarity(const Side &x, const Side &y, const PatternMasks *yMasks)
 // One-against-many: the duplicate scan keeps text2 fixed, so its words and
 // masks are kept until a call brings a different text2 (compared by content).
 // A few slots, because a scan row scores name, company and address in turn.
+// One cache per thread: threads scanning different lists keep their own hits.
 constexpr int kCacheSlots = 4;
 
 struct CacheSlot {
@@ -151,15 +152,17 @@ struct Cache {
     int next = 0;  // slot to reuse next (round robin)
 };
 
-Cache &cache()
+// Thread-local access in a shared library costs a call, so it is paid once per
+// score(): constant-initialised (no first-use guard) and not inlined, which
+// would let the compiler fetch the thread's block again at every use.
+[[gnu::noinline]] Cache &cache()
 {
-    static Cache c;
+    constinit thread_local Cache c{};
     return c;
 }
 
-const CacheSlot &preparedFor(const char *text, size_t length)
+const CacheSlot &preparedFor(Cache &c, const char *text, size_t length)
 {
-    Cache &c = cache();
     for (const CacheSlot &s : c.slot)
         if (s.valid && static_cast<size_t>(s.length) == length && std::memcmp(s.text, text, length) == 0)
             return s;
@@ -184,13 +187,13 @@ int score(const char *text1, const char *text2)
     const size_t length2 = strnlen(text2, kMaxTextBytes + 1);
     const PreparedWords *second;
     const char *raw2;
-    static PreparedWords uncached;  // too long to keep; single-threaded like the cache
+    constinit thread_local PreparedWords uncached{};  // too long to keep; per thread like the cache
     if (length2 > kMaxTextBytes) {
         prepare(text2, uncached);
         second = &uncached;
         raw2 = text2;
     } else {
-        const CacheSlot &slot = preparedFor(text2, length2);
+        const CacheSlot &slot = preparedFor(cache(), text2, length2);
         second = &slot.prepared;
         raw2 = slot.text;
     }
@@ -209,6 +212,8 @@ int score(const char *text1, const char *text2)
     return result;
 }
 
+// Only the calling thread's cache; other threads' entries stay valid, as they
+// are keyed by content and hold nothing Finish frees.
 void release()
 {
     for (CacheSlot &s : cache().slot)
