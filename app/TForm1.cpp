@@ -77,6 +77,8 @@ TForm1::TForm1(Engine &engine, QWidget *parent) : QMainWindow(parent), m_engine(
 
 TForm1::~TForm1()
 {
+    // No worker may still be inside the engine when it lets go of its dictionaries.
+    m_capturePage->stopBackgroundWork();
     // Lists go with m_state; the engine lets go of what it holds.
     m_engine.finish();
 }
@@ -134,6 +136,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     // A Process waiting on its animations must not carry on into a closed window.
     m_scorePage->abortWaits();
+    m_capturePage->stopBackgroundWork();
     QMainWindow::closeEvent(event);
 }
 

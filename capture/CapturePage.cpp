@@ -247,6 +247,14 @@ void CapturePage::sbFindDuplicatesClick()
             moveToRow(row);
 }
 
+void CapturePage::stopBackgroundWork()
+{
+    m_rekeyTimer.stop();
+    if (m_listDupes->isVisible())
+        m_listDupes->reject();
+    m_listDupes->stopSearch();
+}
+
 void CapturePage::storeNewContact(const contact::Fields &fields, const ContactKeys &keys)
 {
     ++m_state.LastContactId;

@@ -51,6 +51,8 @@ public:
     // Every duplicate inside the list, by the current search options.
     void sbFindDuplicatesClick();
     TfrmListDupes *listDupes() const { return m_listDupes; }
+    // Ends a running whole-list search and closes its window: the program is closing.
+    void stopBackgroundWork();
 
     TAdvStringGrid *sgDemo() const { return m_grid; }
 

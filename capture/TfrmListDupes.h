@@ -34,6 +34,8 @@ public:
     void startSearch(QList<ListedContact> contacts, QList<ContactKeyRow> keys, const DuplicateSearchOptions &options,
                      int threads);
     bool isSearching() const { return m_worker.joinable(); }
+    // Cancels a running search and waits for its threads.
+    void stopSearch();
     // The ID of the contact chosen with Go to, or empty.
     QString chosenId() const { return m_chosenId; }
     const QList<DuplicateCluster> &clusters() const { return m_clusters; }
@@ -43,12 +45,11 @@ public:
 
     QTreeWidget *tvClusters() const { return m_tree; }
 
-protected:
+    // The close box, Escape, Cancel and Close.
     void reject() override;
 
 private:
     void searchFinished(QList<MatchedPair> pairs);
-    void stopSearch();
     void showProgress();
     void fillTree();
     void btnGotoClick();
