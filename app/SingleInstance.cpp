@@ -1,5 +1,8 @@
 #include "SingleInstance.h"
 
+#include "core/Failure.h"
+#include "widgets/Messages.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -18,15 +21,32 @@ SingleInstance::SingleInstance(const QString &title, const QString &folder)
 
 SingleInstance::~SingleInstance() { release(); }
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::acquire()
 {
     m_lock = std::make_unique<QLockFile>(m_path);
     // Only a dead owner makes a lock stale; a long-running first copy never does.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
-        return true;
+        return Outcome::First;
+    const bool held = m_lock->error() == QLockFile::LockFailedError;
     m_lock.reset();
-    return false;
+    return held ? Outcome::AlreadyRunning : Outcome::Failed;
+}
+
+std::optional<int> SingleInstance::refuseStart()
+{
+    switch (acquire()) {
+    case Outcome::First:
+        return std::nullopt;
+    case Outcome::AlreadyRunning:
+        Messages::show(nullptr, {Messages::Icon::None, Messages::kProgramTitle, alreadyRunningText()});
+        return 0;
+    case Outcome::Failed:
+        break;
+    }
+    // Not a second copy: ending quietly with success would hide the fault.
+    Messages::showFailure(nullptr, Failure::cannotCreateFile(QDir::toNativeSeparators(m_path)).message());
+    return 1;
 }
 
 void SingleInstance::release()
