@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace tarnwick {
 
@@ -28,9 +29,23 @@ SingleInstance::Outcome SingleInstance::acquire()
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return Outcome::First;
-    const bool held = m_lock->error() == QLockFile::LockFailedError;
+    const bool held = m_lock->error() == QLockFile::LockFailedError && heldByLiveCopy();
     m_lock.reset();
     return held ? Outcome::AlreadyRunning : Outcome::Failed;
+}
+
+// QLockFile has already taken over a lock whose owner is gone; what is left
+// is either a live copy's lock or something at the lock's path that is no
+// lock at all (a folder, a file nobody can read), which must not pass for one.
+bool SingleInstance::heldByLiveCopy() const
+{
+    qint64 pid = 0;
+    QString host, app;
+    if (m_lock->getLockInfo(&pid, &host, &app))
+        return true;
+    // A copy starting this instant has made the file but not yet written it.
+    QThread::msleep(200);
+    return m_lock->getLockInfo(&pid, &host, &app);
 }
 
 std::optional<int> SingleInstance::refuseStart()

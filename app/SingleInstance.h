@@ -33,6 +33,8 @@ public:
     std::optional<int> refuseStart();
 
 private:
+    bool heldByLiveCopy() const;
+
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };

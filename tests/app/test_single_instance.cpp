@@ -5,6 +5,7 @@
 #include "widgets/Messages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,9 +76,17 @@ private slots:
         QVERIFY(boxes[1].icon == Messages::Icon::Stop);
         QCOMPARE(boxes[1].text, QStringLiteral("Cannot create file %1.").arg(unwritable.lockPath()));
 
+        // Something at the lock's path that is no lock: a folder.
+        QTemporaryDir other;
+        SingleInstance blocked(kTitle, other.path());
+        QVERIFY(QDir().mkpath(blocked.lockPath()));
+        QCOMPARE(blocked.refuseStart().value_or(-1), 1);
+        QCOMPARE(boxes.size(), 3);
+        QCOMPARE(boxes[2].text, QStringLiteral("Cannot create file %1.").arg(blocked.lockPath()));
+
         SingleInstance first(kTitle, m_dir.path());
         QVERIFY(!first.refuseStart().has_value());
-        QCOMPARE(boxes.size(), 2);
+        QCOMPARE(boxes.size(), 3);
         Messages::setInterceptor({});
     }
 
