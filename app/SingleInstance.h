@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace tarnwick {
 
@@ -15,15 +16,25 @@ public:
     explicit SingleInstance(const QString &title, const QString &folder = {});
     ~SingleInstance();
 
-    // True when this copy is the first; it then holds the lock until release().
-    bool acquire();
+    enum class Outcome {
+        First,           // this copy holds the lock until release()
+        AlreadyRunning,  // a live copy holds it
+        Failed,          // the lock file could not be made (folder not writable, disk full...)
+    };
+    Outcome acquire();
     void release();
     QString lockPath() const { return m_path; }
 
     // The box a second copy shows: five sentences, one per line, a blank line between.
     static QString alreadyRunningText();
 
+    // Takes the lock at start-up. When this copy must not go on, tells the
+    // user why and returns the exit code to end with.
+    std::optional<int> refuseStart();
+
 private:
+    bool heldByLiveCopy() const;
+
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -1,5 +1,5 @@
 // Tarnwick International Demo. No command line is read; the exit code is 0
-// on every path.
+// on every path but one: the single-instance lock could not be made at all.
 #include "app/DataFolder.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
@@ -7,6 +7,7 @@
 #include "engine/VeskorEngine.h"
 #include "widgets/Messages.h"
 #include "widgets/Panels.h"
+#include "widgets/ProgramLook.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -17,14 +18,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     SingleInstance instance(Messages::kProgramTitle);
-    if (!instance.acquire()) {
-        Messages::show(nullptr, {Messages::Icon::None, Messages::kProgramTitle, SingleInstance::alreadyRunningText()});
-        return 0;
-    }
+    if (const std::optional<int> exitCode = instance.refuseStart())
+        return *exitCode;
     chooseWorkingFolder();
 
-    QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setFont(ui::baseFont());
+    ui::applyProgramLook();
     VeskorEngine engine;
     {
         Program program(engine);

@@ -114,6 +114,15 @@ void printSpeed(const SpeedInputs &in)
     line("Exclude group 1, company", nsPerCall(calls / 2, [&](long i) {
         return Exclude(in.companies[i % nc].c_str(), buffer, 1023, in.lang, 1);
     }), 2000);
+    line("Abbreviate group 1, company", nsPerCall(calls / 2, [&](long i) {
+        return Abbreviate(in.companies[i % nc].c_str(), buffer, 1023, in.lang, 1);
+    }), 2000);
+    line("Elaborate group 0, address", nsPerCall(calls / 2, [&](long i) {
+        return Elaborate(in.addresses[i % na].c_str(), buffer, 1023, in.lang, 0);
+    }), 2000);
+    line("Exclude group 7, forename + surname", nsPerCall(calls / 2, [&](long i) {
+        return Exclude(in.names[i % n].c_str(), buffer, 1023, in.lang, 7);
+    }), 2000);
     for (int group : {0, 8, 9, 2}) {
         char what[64];
         std::snprintf(what, sizeof what, "Normalise group %d, address", group);

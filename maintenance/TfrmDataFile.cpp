@@ -341,6 +341,9 @@ void TfrmDataFile::sbDeleteClick()
             return;
         EditorLines.remove(qsizetype(row - 1) * R::kLength, R::kLength);
         DeleteGridRow(sgScore, row, 1);
+        // The row that moved up is now current; an Amend that follows must
+        // not write the deleted record's fields over it.
+        ShowRecord();
     });
 }
 

@@ -223,11 +223,7 @@ void ScorePage::buildWorkArea(QFrame *frame)
         QComboBox *partner = m_cbo[1 - n];
         connect(picked, &QComboBox::activated, this,
                 [this, picked, partner] { guarded(this, [&] { itemPicked(picked, partner); }); });
-        connect(picked, &QComboBox::editTextChanged, this, [this, picked] {
-            if (picked->view()->isVisible() || selectedIndex(picked) >= 0)
-                return;  // a pick, handled by activated
-            guarded(this, [this] { itemTextChanged(); });
-        });
+        connect(picked, &QComboBox::editTextChanged, this, [this, n] { listTextChanged(n); });
     }
 
     QFrame *scores = ui::panel(work, QRect(200, 96, 257, 233), ui::Bevel::Lowered);
@@ -297,6 +293,7 @@ void ScorePage::LoadScoreCategory(const QString &categoryWord)
         const int selection = m_cbo[0]->count() > 0 ? 0 : -1;
         m_cbo[0]->setCurrentIndex(selection);
         m_cbo[1]->setCurrentIndex(selection);
+        noteListedEntries();
         showTextStarts();
     }
     ResetResults();
@@ -366,11 +363,17 @@ CleansingPipeline ScorePage::pipeline() { return CleansingPipeline(m_engine, m_s
 
 void ScorePage::ComputeScores()
 {
+    scoreWithoutWaiting();
+    PlayPanelAnimation();
+}
+
+void ScorePage::scoreWithoutWaiting()
+{
     const std::array<int, 3> scores = pipeline().scores();
     for (int i = 0; i < 3; ++i)
         setTargetScore(i, scores[i]);
     PanelAnimation = 2;
-    PlayPanelAnimation();
+    startPanelAnimation();
 }
 
 QString ScorePage::itemText(int n) const { return m_cbo[n - 1]->currentText(); }
@@ -396,11 +399,7 @@ void ScorePage::sbProcessClick()
     setProcessControlsEnabled(false);
     struct Reenable {
         ScorePage *page;
-        ~Reenable()
-        {
-            if (!page->m_closing)
-                page->setProcessControlsEnabled(true);
-        }
+        ~Reenable() { page->setProcessControlsEnabled(true); }
     } reenable{this};
 
     clearResults();
@@ -424,9 +423,15 @@ void ScorePage::setProcessControlsEnabled(bool enabled)
     for (QWidget *w : std::initializer_list<QWidget *>{m_sbNames, m_sbBusiness, m_sbAddress, m_sbProcess,
                                                        m_sbDataFile, m_cbo[0], m_cbo[1]})
         w->setEnabled(enabled);
-    // Only the tabs are locked, so the results stay legible while they fill in.
-    if (m_pages)
+    // The page itself stays enabled, so the results stay legible while they
+    // fill in. Every other page is locked one by one: a disabled tab bar alone
+    // still lets Ctrl+Tab, Ctrl+Page Down and the tabs' mnemonics through.
+    if (m_pages) {
         m_pages->tabBar()->setEnabled(enabled);
+        for (int i = 0; i < m_pages->count(); ++i)
+            if (m_pages->widget(i) != this)
+                m_pages->setTabEnabled(i, enabled);
+    }
 }
 
 void ScorePage::sbDataFileClick()
@@ -437,9 +442,26 @@ void ScorePage::sbDataFileClick()
     ComputeScores();
 }
 
+void ScorePage::startPanelAnimation()
+{
+    const int panel = qBound(0, PanelAnimation, 2);
+    if (m_tmrDCL->isActive()) {
+        // A running animation is never restarted (restarting the timer on
+        // every key of a held key would draw no frame at all); it goes on,
+        // moved to the panel now asked for, which starts from its first frame.
+        if (panel == m_animatedPanel)
+            return;
+        m_panelImages[m_animatedPanel]->setPixmap(m_ilDCL[19 * m_animatedPanel]);
+        AnimationFrame = 0;
+    } else {
+        m_tmrDCL->start();
+    }
+    m_animatedPanel = panel;
+}
+
 void ScorePage::PlayPanelAnimation()
 {
-    m_tmrDCL->start();
+    startPanelAnimation();
     waitUntil([this] { return !m_tmrDCL->isActive(); });
 }
 
@@ -452,12 +474,17 @@ void ScorePage::waitUntil(const std::function<bool()> &done)
 {
     // A nested event loop, woken by the timers' ticks: nothing spins while waiting.
     while (!done()) {
-        if (m_closing)
-            throw Cancelled();
         QEventLoop loop;
         m_waits.push_back(&loop);
         loop.exec();
         m_waits.pop_back();
+        if (m_closing) {
+            // Every handler that waits stops; once the outermost has, the page
+            // is ready for whatever comes next.
+            if (m_waits.empty())
+                m_closing = false;
+            throw Cancelled();
+        }
     }
 }
 
@@ -469,9 +496,9 @@ void ScorePage::wakeWaits()
 
 void ScorePage::abortWaits()
 {
+    if (m_waits.empty())
+        return;
     m_closing = true;
-    m_tmrDCL->stop();
-    m_tmrScore->stop();
     wakeWaits();
 }
 
@@ -482,7 +509,7 @@ void ScorePage::tmrDCLTimer()
         AnimationFrame = 0;
     if (!onScorePage())
         AnimationFrame = 0;
-    const int panel = qBound(0, PanelAnimation, 2);
+    const int panel = m_animatedPanel;
     const int frame = 19 * panel + AnimationFrame;
     m_panelImages[panel]->setPixmap(m_ilDCL[frame]);
     emit frameDrawn(panel, frame);
@@ -585,14 +612,34 @@ void ScorePage::itemPicked(QComboBox *picked, QComboBox *partner)
         if (i >= 0 && i < partner->count())
             partner->setCurrentIndex(i);
     }
+    noteListedEntries();
     showTextStarts();
     itemTextChanged();
 }
 
+void ScorePage::noteListedEntries()
+{
+    for (int n = 0; n < 2; ++n)
+        m_listedIndex[n] = m_cbo[n]->currentIndex();
+}
+
+void ScorePage::listTextChanged(int n)
+{
+    // A pick changes the text first and then reports itself through
+    // activated; every other change is an edit, also one that brings the
+    // text back to the listed entry.
+    const QComboBox *list = m_cbo[n];
+    if (list->view()->isVisible() || list->currentIndex() != m_listedIndex[n])
+        return;
+    guarded(this, [this] { itemTextChanged(); });
+}
+
+// No wait here: a key that arrives while the Match animation plays joins it,
+// so a held key never stacks one wait on another.
 void ScorePage::itemTextChanged()
 {
     ResetResults();
-    ComputeScores();
+    scoreWithoutWaiting();
 }
 
 void ScorePage::applyLanguage(int language)

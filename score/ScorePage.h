@@ -102,7 +102,12 @@ private:
     void buildWorkArea(QFrame *frame);
     void categoryClicked(const QString &word);
     void itemPicked(QComboBox *picked, QComboBox *partner);
+    void noteListedEntries();
+    void listTextChanged(int n);
     void itemTextChanged();
+    // The target scores and the start of the Match animation, without waiting for it.
+    void scoreWithoutWaiting();
+    void startPanelAnimation();
     void showTextStarts();
     void clearResults();
     bool onScorePage() const;
@@ -142,6 +147,8 @@ private:
     QTimer *m_tmrDCL = nullptr;
     std::vector<QEventLoop *> m_waits;
     bool m_closing = false;
+    int m_animatedPanel = 0;
+    int m_listedIndex[2] = {-1, -1};  // the entries the lists showed when last picked or loaded
     int m_pressedPanel = -1;
 };
 

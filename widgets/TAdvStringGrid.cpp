@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace tarnwick {
 
@@ -30,12 +31,8 @@ TAdvStringGrid::TAdvStringGrid(QWidget *parent) : QTableView(parent), m_model(ne
     left->setHighlightSections(false);
     left->setMinimumSectionSize(1);
     left->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // A click on the fixed first column chooses its row, as a click on any cell does.
-    connect(left, &QHeaderView::sectionClicked, this, [this](int section) { chooseRow(section + 1); });
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
-        if (index.isValid())
-            emit rowChosen(index.row() + 1);
-    });
+    // The fixed first column moves the row itself (press, drag); its release reports it.
+    left->viewport()->installEventFilter(this);
 
     setColumnCount(5);
     setRowCount(5);
@@ -146,12 +143,70 @@ void TAdvStringGrid::setColumnsResizable(bool resizable)
     horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
 }
 
+void TAdvStringGrid::selectCurrentRow()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && !selectionModel()->isRowSelected(current.row(), {}))
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 void TAdvStringGrid::keyPressEvent(QKeyEvent *event)
 {
     const int before = currentRow();
-    QTableView::keyPressEvent(event);
+    const int last = rowCount() - 1;
+    // Whole rows are selected, so Home and End go to the first and last row.
+    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) &&
+        !(event->modifiers() & ~(Qt::ControlModifier | Qt::KeypadModifier))) {
+        setCurrentRow(event->key() == Qt::Key_Home ? 1 : last);
+        event->accept();
+    } else {
+        QTableView::keyPressEvent(event);
+    }
+    selectCurrentRow();
     if (currentRow() != before)
         emit rowChosen(currentRow());
+}
+
+void TAdvStringGrid::mousePressEvent(QMouseEvent *event)
+{
+    // A press below the last row or beside the last column would only clear
+    // the highlight and leave the row current; it does nothing.
+    if (!indexAt(event->position().toPoint()).isValid()) {
+        event->accept();
+        return;
+    }
+    m_gesture = true;
+    QTableView::mousePressEvent(event);
+}
+
+void TAdvStringGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    endGesture();
+}
+
+bool TAdvStringGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == verticalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto *me = static_cast<QMouseEvent *>(event);
+            m_gesture = verticalHeader()->logicalIndexAt(me->position().toPoint()) >= 0;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            // The header moved the row on press and drag; its release changes nothing more.
+            endGesture();
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+// Rows a drag passes over are not shown on the way; the row it ends on is, once.
+void TAdvStringGrid::endGesture()
+{
+    if (!m_gesture)
+        return;
+    m_gesture = false;
+    selectCurrentRow();
+    emit rowChosen(currentRow());
 }
 
 void TAdvStringGrid::removeDataRows(int firstRow, int count)

@@ -59,20 +59,29 @@ public:
     void setColumnsResizable(bool resizable);
 
 signals:
-    // The user chose a row, with the mouse or the arrow keys: the Click handler.
+    // The user chose a row: the Click handler. Emitted once per gesture that
+    // ends on a row: a click or a drag (on its release, on a cell or on the
+    // fixed first column) and every key that moves the current row.
     void rowChosen(int row);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend void DeleteGridRow(TAdvStringGrid *grid, int firstRow, int count);
     void removeDataRows(int firstRow, int count);
     void ensureCurrentRow(int preferredRow);
+    // The highlight always marks the current row, whatever a gesture did to the selection.
+    void selectCurrentRow();
+    void endGesture();
 
     StringTableModel *m_model;
     int m_rowHeight = 17;
     int m_updateDepth = 0;
+    bool m_gesture = false;  // a mouse button went down on a row and is not yet released
 };
 
 // Removes `count` rows from `firstRow`: row i takes the contents of row

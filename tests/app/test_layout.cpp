@@ -17,6 +17,7 @@
 #include "widgets/TAdvStringGrid.h"
 #include "score/ScorePage.h"
 #include "widgets/Panels.h"
+#include "widgets/ProgramLook.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -70,8 +71,7 @@ private slots:
     // The look the program sets up in main().
     void initTestCase()
     {
-        QApplication::setStyle(QStringLiteral("Windows"));
-        QApplication::setFont(ui::baseFont());
+        ui::applyProgramLook();
     }
 
     void init() { CurrentLanguage = CatalogueLanguage = 1; }

@@ -7,8 +7,10 @@
 #include "app/TForm1.h"
 #include "core/LineScrambler.h"
 #include "score/ScorePage.h"
+#include "widgets/ProgramLook.h"
 
 #include <QComboBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -155,6 +157,22 @@ private slots:
         form.tmrFlagTimer();
         QCOMPARE(form.EngineLanguage(), 3);
         QCOMPARE(items(form, "cboInitialData1"), QStringList{QStringLiteral("Josef Müller")});
+    }
+
+    // The look main() sets up: a hint shows after the pointer rests 1000 ms,
+    // on every control of the windows, not Qt's 700 ms.
+    void toolTipsWaitOneSecond()
+    {
+        ui::applyProgramLook();
+        WorkingFolder wf;
+        writeGoodFiles(wf);
+        FakeEngine engine;
+        TForm1 form(engine);
+        for (const char *name : {"sbProcess", "imgPurvex", "sbEnglish", "sgDemo"}) {
+            const QWidget *w = form.findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(w, name);
+            QCOMPARE(w->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, w), 1000);
+        }
     }
 };
 

@@ -2,6 +2,7 @@
 // language, navigation, delete and the IDs that deletes and adds leave.
 #include "../support/TestFiles.h"
 #include "CaptureHarness.h"
+#include "../support/GridGestures.h"
 
 #include "i18n/Catalogue.h"
 #include "core/DtaFile.h"
@@ -151,6 +152,36 @@ private slots:
         QCOMPARE(h.text("txtCompanyName"), QStringLiteral("Company 3"));
         QTest::keyClick(g, Qt::Key_Up);
         QCOMPARE(h.text("txtCompanyName"), QStringLiteral("Company 2"));
+    }
+
+    // A drag ends on the row it shows; Amend then writes that row and Delete
+    // removes it, never the row the drag began on.
+    void amendAndDeleteActOnTheRowADragEndsOn()
+    {
+        CaptureHarness h(contacts(5));
+        TAdvStringGrid *g = h.grid();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.page));
+        dragRows(g, 2, 4, 3);
+        QCOMPARE(h.current(), 4);
+        QCOMPARE(h.text("txtFirstName"), QStringLiteral("First 4"));
+        h.edit("txtTown")->setText(QStringLiteral("Oxley"));
+        h.click("sbUpdate");
+        QCOMPARE(g->cell(4, 9), QStringLiteral("Oxley"));
+        QCOMPARE(g->cell(2, 9), QStringLiteral("Town 2"));
+        QCOMPARE(g->cell(4, 3), QStringLiteral("First 4"));
+
+        // Keys and the first column show the row they reach.
+        QTest::keySequence(g, QKeySequence(QStringLiteral("PgUp")));
+        QCOMPARE(h.text("txtFirstName"), QStringLiteral("First 1"));
+        QTest::keySequence(g, QKeySequence(QStringLiteral("End")));
+        QCOMPARE(h.current(), 6);
+        QCOMPARE(h.text("txtFirstName"), QString());
+        dragFirstColumn(g, 5, 3);
+        QCOMPARE(h.text("txtFirstName"), QStringLiteral("First 3"));
+
+        h.click("sbDelete");
+        QCOMPARE(h.ids(), (QStringList{"1", "2", "4", "5", ""}));
+        QCOMPARE(h.text("txtFirstName"), QStringLiteral("First 4"));
     }
 
     // "Herr Prof. Dr." in the narrow title field must read from its start.

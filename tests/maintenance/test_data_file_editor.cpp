@@ -1,6 +1,7 @@
 // The score data file editor driven through its handlers: browsing, Add,
 // Amend, Delete, OK and Cancel against real files in a temporary folder.
 #include "EditorHelpers.h"
+#include "../support/GridGestures.h"
 #include "core/LineScrambler.h"
 #include "core/ProgramState.h"
 #include "maintenance/PurvexOptionsBox.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QTest>
 #include <QToolTip>
 #include <QTimer>
@@ -298,7 +300,7 @@ private slots:
         QCOMPARE(e.dialog.editorLines().lines(), expected);
         QCOMPARE(gridItems(e.grid()), (QStringList{"First 1", "First 2", "First 4", "First 5", ""}));
         QCOMPARE(e.grid()->currentRow(), 3);
-        QCOMPARE(e.dialog.txtItem1->text(), QStringLiteral("First 3"));  // not refreshed
+        QCOMPARE(e.dialog.txtItem1->text(), QStringLiteral("First 4"));  // the row now current
         // The last record, then the only one left, keep rows and records in step.
         e.dialog.sbLastClick();
         e.dialog.sbPrevClick();
@@ -313,6 +315,55 @@ private slots:
         QVERIFY(e.dialog.editorLines().isEmpty());
         e.dialog.sbDeleteClick();
         QCOMPARE(e.grid()->rowCount(), 2);
+    }
+
+    // The highlighted row is the one shown and the one Amend and Delete act on,
+    // however the user got there.
+    void amendAndDeleteActOnTheHighlightedRow()
+    {
+        WorkingFolder w;
+        w.write(kEnglishFile, numberedRecords(6));
+        Editor e;
+        e.dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e.dialog));
+        const QStringList lines = e.dialog.editorLines().lines();
+        TAdvStringGrid *g = e.grid();
+
+        dragRows(g, 2, 4);
+        QCOMPARE(g->currentRow(), 4);
+        QCOMPARE(e.dialog.txtItem1->text(), QStringLiteral("First 4"));
+        e.dialog.txtItem2->setText(QStringLiteral("Amended"));
+        QTest::mouseClick(e.dialog.sbAmend, Qt::LeftButton);
+        QStringList expected = lines;
+        expected[3 * 28 + 1] = QStringLiteral("Amended");
+        QCOMPARE(e.dialog.editorLines().lines(), expected);
+        QCOMPARE(gridItems(g, 2).at(1), QStringLiteral("Second 2"));
+
+        // Keys: each one shows the row it lands on.
+        const struct {
+            const char *keys;
+            int row;
+            const char *item1;
+        } moves[] = {{"Up", 3, "First 3"}, {"Home", 1, "First 1"}, {"Down", 2, "First 2"},
+                     {"End", 7, ""},       {"Up", 6, "First 6"}, {"PgUp", 1, "First 1"}};
+        for (const auto &m : moves) {
+            QTest::keySequence(g, QKeySequence(QLatin1String(m.keys)));
+            QCOMPARE(g->currentRow(), m.row);
+            QCOMPARE(e.dialog.txtItem1->text(), QLatin1String(m.item1));
+        }
+
+        // Along the fixed first column, then Delete: the shown record goes and
+        // the next one is shown in its place.
+        dragFirstColumn(g, 1, 5);
+        QCOMPARE(e.dialog.txtItem1->text(), QStringLiteral("First 5"));
+        QTest::mouseClick(e.dialog.sbDelete, Qt::LeftButton);
+        QCOMPARE(gridItems(g), (QStringList{"First 1", "First 2", "First 3", "First 4", "First 6", ""}));
+        QCOMPARE(g->currentRow(), 5);
+        QCOMPARE(e.dialog.txtItem1->text(), QStringLiteral("First 6"));
+        // An Amend right after the Delete leaves the record that moved up as it was.
+        QTest::mouseClick(e.dialog.sbAmend, Qt::LeftButton);
+        QCOMPARE(e.dialog.editorLines().lines().mid(4 * 28, 28), lines.mid(5 * 28, 28));
+        QVERIFY(w.boxes.isEmpty());
     }
 
     void laterShowingStartsAfresh()

@@ -13,6 +13,7 @@
 #include "app/Program.h"
 #include "engine/VeskorEngine.h"
 #include "widgets/Panels.h"
+#include "widgets/ProgramLook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,8 +46,7 @@ bool copyDataFiles(const QString &from, const QString &to, QTextStream &err)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setFont(ui::baseFont());
+    ui::applyProgramLook();
     QTextStream out(stdout);
     QTextStream err(stderr);
 
