@@ -1,7 +1,13 @@
 #include "phonetic/Phonetic.h"
 
+#include <cstring>
+
+#include "dict/Store.h"
 #include "phonetic/Encoder.h"
+#include "phonetic/GenderMarks.h"
 #include "text/Charset.h"
+#include "text/Roman.h"
+#include "text/Tokens.h"
 
 namespace veskor::phonetic {
 
@@ -10,12 +16,21 @@ namespace {
 using text::Byte;
 
 constexpr int kMaxKeyWord = 255;
+constexpr int kNumbering = 5;
+// Longest word read as an abbreviation for want of vowels ("Bgm", "Str", "Gdns").
+constexpr int kMaxVowellessAbbreviation = 5;
 
 constexpr bool isKeyVowel(char c) { return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U'; }
 
+constexpr bool isVowel(Byte c)
+{
+    const Byte b = text::foldBase(c);
+    return b == 'a' || b == 'e' || b == 'i' || b == 'o' || b == 'u' || b == 'y';
+}
+
 // Key of one input word (letters and digits): letter runs through the
 // language's encoder, digits as they are. Returns its length (maybe 0).
-int keyWord(const Encoder &encoder, const Byte *word, int length, KeyOptions options, char *out)
+int keyWord(const Encoder &encoder, const Byte *word, int length, KeyOptions options, bool goesOn, char *out)
 {
     int o = 0;
     char sounds[kMaxWordKey];
@@ -29,7 +44,7 @@ int keyWord(const Encoder &encoder, const Byte *word, int length, KeyOptions opt
         } else {
             while (j < length && !text::isDigit(word[j]))
                 ++j;
-            const int n = encoder.encode(word + i, j - i, sounds);
+            const int n = encoder.encode(word + i, j - i, sounds, goesOn && j == length);
             for (int k = 0; k < n && o < kMaxKeyWord; ++k)
                 out[o++] = sounds[k];
         }
@@ -44,9 +59,30 @@ int keyWord(const Encoder &encoder, const Byte *word, int length, KeyOptions opt
     return kept;
 }
 
-}  // namespace
+// The figures of the number at s[at], written as digits, a word ("vingt et
+// un", "ventiquattro"), an ordinal ("1st", "1er") or a Roman numeral; 0 when
+// there is none. *end is set past it.
+int numberAt(const dict::Dictionary &numbers, const Byte *s, size_t len, size_t at, size_t wordEnd, char *digits,
+             size_t *end)
+{
+    if (const int value = text::romanValue(s, at, wordEnd)) {
+        *end = wordEnd;
+        return text::writeDigits(value, digits);
+    }
+    dict::PhraseMatch m;
+    if (!numbers.matchAt(s, len, at, m) || m.entry->shared)
+        return 0;
+    const std::string &figure = m.entry->shortForm;
+    int n = 0;
+    while (n < static_cast<int>(figure.size()) && n < 8 && text::isDigit(static_cast<Byte>(figure[static_cast<size_t>(n)]))) {
+        digits[n] = figure[static_cast<size_t>(n)];
+        ++n;
+    }
+    *end = m.end;
+    return n;
+}
 
-int generateKey(const char *text, Lang lang, KeyOptions options, char *out, int capacity)
+int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *out, int capacity)
 {
     if (!out)
         return 0;
@@ -55,19 +91,44 @@ int generateKey(const char *text, Lang lang, KeyOptions options, char *out, int 
     int written = 0;
     if (text) {
         const Encoder &encoder = encoderFor(lang);
-        const auto *p = reinterpret_cast<const Byte *>(text);
-        char word[kMaxKeyWord];
-        while (*p && written < capacity) {
-            while (*p && !text::isAlnum(*p))
-                ++p;
-            const Byte *start = p;
-            int letters = 0;
-            while (text::isAlnum(*p))
-                letters += text::isLetter(*p++) ? 1 : 0;
-            const int length = static_cast<int>(p - start);
+        const dict::Dictionary &numbers = dict::dictionary(lang, kNumbering);
+        const auto *s = reinterpret_cast<const Byte *>(text);
+        const size_t len = std::strlen(text);
+        char word[kMaxKeyWord + 1];
+        size_t at = 0;
+        while (at < len && written < capacity) {
+            while (at < len && !text::isAlnum(s[at]))
+                ++at;
+            const size_t start = at;
+            int letters = 0, vowels = 0;
+            while (at < len && text::isAlnum(s[at])) {
+                letters += text::isLetter(s[at]) ? 1 : 0;
+                vowels += isVowel(s[at]) ? 1 : 0;
+                ++at;
+            }
+            const int length = static_cast<int>(at - start);
             if (length == 0 || (options.removeInitials && length == 1 && letters == 1))
                 continue;
-            const int n = keyWord(encoder, start, length, options, word);
+            int n = 0;
+            size_t end = at;
+            if ((n = numberAt(numbers, s, len, start, at, word, &end)) > 0) {
+                at = end;
+                if (options.removeNumbers)
+                    continue;
+            } else {
+                // Cut short: a full stop right after it, or too short and vowelless to be a word.
+                const bool cut = letters == length && letters >= 2 &&
+                                 ((at < len && s[at] == '.') || (vowels == 0 && letters <= kMaxVowellessAbbreviation));
+                n = keyWord(encoder, s + start, length, options, cut, word);
+                if (marks && n > 0 && letters == length && n < kMaxKeyWord) {
+                    char folded[dict::Dictionary::kMaxKey];
+                    const int f = text::appendFolded(s, start, at, folded, 0, dict::Dictionary::kMaxKey);
+                    if (f > 0 && isMarkedFeminine(lang, folded, f))
+                        word[n++] = kFeminineMark;
+                }
+                if (cut && n > 0 && !options.compact && n < kMaxKeyWord)
+                    word[n++] = '.';
+            }
             if (n == 0)
                 continue;
             // A separator only when some of the word fits after it.
@@ -84,6 +145,18 @@ int generateKey(const char *text, Lang lang, KeyOptions options, char *out, int 
     return written;
 }
 
-void release() {}
+}  // namespace
+
+int generateKey(const char *text, Lang lang, KeyOptions options, char *out, int capacity)
+{
+    return buildKey(text, lang, options, true, out, capacity);
+}
+
+int generatePlainKey(const char *text, Lang lang, char *out, int capacity)
+{
+    return buildKey(text, lang, KeyOptions{}, false, out, capacity);
+}
+
+void release() { releaseGenderMarks(); }
 
 }  // namespace veskor::phonetic
