@@ -21,10 +21,20 @@ constexpr float kMinNumberWeight = 4;
 constexpr float kInitialMatch = 0.75f;
 // Words run together or split (Gian Luca / Gianluca, Mac Donald / MacDonald).
 constexpr float kJoinedCost = 0.97f;
+// A word cut short with a full stop that starts the other word ("Gymn." /
+// "Gymnasium"), or whose letters the other holds in order from the same first
+// letter, a contraction ("Bgm." / "Burgermeister"). Without the full stop a
+// shorter word is a name of its own (Martin / Martinez, Bianchi / Bianchini).
+constexpr float kTruncation = 0.92f;
+constexpr float kContraction = 0.85f;
+// A nickname and a name it stands for; a man's and a woman's look-alike forenames.
+constexpr float kSameName = 0.92f;
+constexpr float kOtherGender = 0.2f;
 
 struct Side {
     const Words &words;
     const char *raw;
+    const Relations *relations = nullptr;
 };
 
 float caseSimilarity(const char *a, int na, const char *b, int nb)
@@ -62,6 +72,20 @@ float letterSimilarity(const char *a, int na, const char *b, int nb, const Patte
     return s;
 }
 
+// How a word written cut short (short, with its full stop) stands to a longer
+// word: 0 when it is no cut of it.
+float truncationSimilarity(const char *cut, int nc, const char *full, int nf)
+{
+    if (nc >= nf || cut[0] != full[0])
+        return 0;
+    if (std::memcmp(cut, full, static_cast<size_t>(nc)) == 0)
+        return kTruncation;
+    int k = 1;
+    for (int i = 1; i < nf && k < nc; ++i)
+        k += full[i] == cut[k];
+    return k == nc ? kContraction : 0;
+}
+
 float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks)
 {
     const Word &a = x.words.word[i], &b = y.words.word[j];
@@ -70,6 +94,19 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
         return caseSimilarity(x.raw + a.raw, a.rawLength, y.raw + b.raw, b.rawLength);
     if (a.numeric && b.numeric)
         return kNumberMismatch;
+    if (a.mayRelate && b.mayRelate && x.relations) {
+        const Relation r = x.relations->between(a.hash, b.hash);
+        if (r == Relation::SameName)
+            return kSameName;
+        if (r == Relation::OtherGender)
+            return kOtherGender;
+    }
+    if (a.truncated || b.truncated) {
+        const float t = a.length < b.length ? (a.truncated ? truncationSimilarity(fa, a.length, fb, b.length) : 0)
+                                            : (b.truncated ? truncationSimilarity(fb, b.length, fa, a.length) : 0);
+        if (t > 0)
+            return t;
+    }
     if ((a.length == 1 || b.length == 1) && fa[0] == fb[0])
         return kInitialMatch;
     const float s = letterSimilarity(fa, a.length, fb, b.length, masks);
@@ -157,7 +194,7 @@ Cache &cache()
     return c;
 }
 
-const CacheSlot &preparedFor(const char *text, size_t length)
+const CacheSlot &preparedFor(const char *text, size_t length, const Relations &relations)
 {
     Cache &c = cache();
     for (const CacheSlot &s : c.slot)
@@ -167,7 +204,7 @@ const CacheSlot &preparedFor(const char *text, size_t length)
     c.next = (c.next + 1) % kCacheSlots;
     std::memcpy(s.text, text, length + 1);
     s.length = static_cast<int>(length);
-    prepare(s.text, s.prepared);
+    prepare(s.text, relations, s.prepared);
     s.valid = true;
     return s;
 }
@@ -181,25 +218,26 @@ int score(const char *text1, const char *text2)
     if (std::strcmp(text1, text2) == 0)
         return 100;
 
+    const Relations &rel = relations();
     const size_t length2 = strnlen(text2, kMaxTextBytes + 1);
     const PreparedWords *second;
     const char *raw2;
     static PreparedWords uncached;  // too long to keep; single-threaded like the cache
     if (length2 > kMaxTextBytes) {
-        prepare(text2, uncached);
+        prepare(text2, rel, uncached);
         second = &uncached;
         raw2 = text2;
     } else {
-        const CacheSlot &slot = preparedFor(text2, length2);
+        const CacheSlot &slot = preparedFor(text2, length2, rel);
         second = &slot.prepared;
         raw2 = slot.text;
     }
 
     Words first;
-    splitWords(text1, first);
+    splitWords(text1, rel, first);
     if (first.count == 0 || second->words.count == 0)
         return 0;
-    const float words = similarity(Side{first, text1}, Side{second->words, raw2}, second->masks);
+    const float words = similarity(Side{first, text1, &rel}, Side{second->words, raw2, &rel}, second->masks);
     const float joined = joinedSimilarity(first, *second);
     const float s = words > joined ? words : joined;
     int result = s > 0 ? static_cast<int>(s * 100.0f + 0.5f) : 0;
@@ -213,6 +251,7 @@ void release()
 {
     for (CacheSlot &s : cache().slot)
         s.valid = false;
+    releaseRelations();
 }
 
 }  // namespace veskor::match

@@ -4,7 +4,7 @@
 
 namespace veskor::match {
 
-void splitWords(const char *text, Words &out)
+void splitWords(const char *text, const Relations &relations, Words &out)
 {
     using text::Byte;
     const auto *p = reinterpret_cast<const Byte *>(text);
@@ -35,15 +35,18 @@ void splitWords(const char *text, Words &out)
         for (int k = 0; k < length; ++k)
             w.numeric = w.numeric && text::isDigit(static_cast<Byte>(out.folded[f + k]));
         w.rawLength = static_cast<short>(at - w.raw);
+        w.truncated = !w.numeric && length >= 2 && at < kMaxTextBytes && p[at] == '.';
+        w.mayRelate = !w.numeric && length > 0 && relations.mayRelate(out.folded + f, length);
+        w.hash = w.mayRelate ? Relations::hashOf(out.folded + f, length) : 0;
         f += length;
         ++out.count;
     }
     out.foldedLength = f;
 }
 
-void prepare(const char *text, PreparedWords &out)
+void prepare(const char *text, const Relations &relations, PreparedWords &out)
 {
-    splitWords(text, out.words);
+    splitWords(text, relations, out.words);
     for (int i = 0; i < out.words.count; ++i) {
         const Word &w = out.words.word[i];
         buildMasks(out.words.folded + w.folded, w.length, out.masks[i]);

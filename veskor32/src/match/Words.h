@@ -2,6 +2,7 @@
 // A text split into words for scoring: each word folded to lower-case ASCII
 // (accents off, ß as ss) next to where its original bytes are.
 #include "match/EditDistance.h"
+#include "match/Relations.h"
 
 namespace veskor::match {
 
@@ -14,6 +15,11 @@ struct Word {
     short raw;     // offset into the original text
     short rawLength;
     bool numeric;  // digits only: compared as a number, not spelled
+    // Written cut short (a full stop right after it): it may be the start of
+    // the other side's word ("Gymn." / "Gymnasium").
+    bool truncated;
+    bool mayRelate;      // the forename relations know this word
+    std::uint64_t hash;  // of the folded letters, for those relations
 };
 
 struct Words {
@@ -25,7 +31,7 @@ struct Words {
 };
 
 // Splits text (at most kMaxTextBytes bytes of it) into words.
-void splitWords(const char *text, Words &out);
+void splitWords(const char *text, const Relations &relations, Words &out);
 
 // Pattern masks for every word, for the side that is scored against many.
 struct PreparedWords {
@@ -36,6 +42,6 @@ struct PreparedWords {
     PatternMasks joined;
 };
 
-void prepare(const char *text, PreparedWords &out);
+void prepare(const char *text, const Relations &relations, PreparedWords &out);
 
 }  // namespace veskor::match

@@ -1,0 +1,205 @@
+#include "match/Relations.h"
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "dict/Store.h"
+#include "match/EditDistance.h"
+#include "phonetic/Phonetic.h"
+
+namespace veskor::match {
+
+namespace {
+
+constexpr int kForenames = 12;
+// Keys at least this alike would score as one name; a man's and a woman's
+// forename this close are marked as two people.
+constexpr float kLookAlike = 0.5f;
+
+struct Holder {
+    std::atomic<const Relations *> loaded{nullptr};
+    std::unique_ptr<Relations> owned;
+    std::mutex mutex;
+};
+
+Holder &holder()
+{
+    static Holder h;
+    return h;
+}
+
+// The key word GeneratePHK writes for a one-word form, folded as scoring folds
+// it; empty for forms that key to several words.
+std::string keyWord(const std::string &form, Lang lang)
+{
+    char key[256];
+    phonetic::generateKey(form.c_str(), lang, {}, key, 255);
+    std::string k;
+    for (const char *p = key; *p; ++p) {
+        if (*p == ' ')
+            return {};
+        if (*p != '.')
+            k.push_back(static_cast<char>(*p >= 'A' && *p <= 'Z' ? *p - 'A' + 'a' : *p));
+    }
+    return k;
+}
+
+float alike(const std::string &a, const std::string &b)
+{
+    if (a.empty() || b.empty() || a.size() > kMaxWordChars || b.size() > kMaxWordChars)
+        return 0;
+    PatternMasks masks;
+    buildMasks(b.data(), static_cast<int>(b.size()), masks);
+    const int d = osaDistance(masks, static_cast<int>(b.size()), a.data(), static_cast<int>(a.size()));
+    const size_t longer = a.size() > b.size() ? a.size() : b.size();
+    return 1.0f - static_cast<float>(d) / static_cast<float>(longer);
+}
+
+std::uint64_t hashOf(const std::string &k) { return Relations::hashOf(k.data(), static_cast<int>(k.size())); }
+
+// Pass 0: the names every form stands for; pass 1: look-alikes of the other gender.
+void addLanguage(Relations &r, Lang lang, int pass)
+{
+    const dict::Dictionary &names = dict::dictionary(lang, kForenames);
+    struct Named {
+        std::string key;
+        char gender;
+    };
+    std::vector<Named> named;
+    for (size_t i = 0; i < names.size(); ++i) {
+        const dict::Entry &e = names.entry(i);
+        if (e.shared && pass == 0) {
+            const std::string own = keyWord(e.canonical, lang);
+            for (std::uint32_t t : e.targets) {
+                const std::string target = keyWord(names.entry(t).canonical, lang);
+                if (!own.empty() && !target.empty() && own != target)
+                    r.add(own, target, Relation::SameName);
+            }
+        }
+        if (e.shared)
+            continue;
+        const std::string canonical = keyWord(e.canonical, lang);
+        for (const std::string &form : e.forms) {
+            const std::string k = keyWord(form, lang);
+            if (k.empty())
+                continue;
+            if (pass == 0 && !canonical.empty() && k != canonical)
+                r.add(k, canonical, Relation::SameName);
+            if (e.gender == 'M' || e.gender == 'F')
+                named.push_back({k, e.gender});
+        }
+    }
+    for (const Named &m : named) {
+        if (pass == 0 || m.gender != 'M')
+            continue;
+        for (const Named &f : named) {
+            if (f.gender != 'F' || f.key[0] != m.key[0] || f.key == m.key)
+                continue;
+            if (r.between(hashOf(m.key), hashOf(f.key)) == Relation::None && alike(m.key, f.key) >= kLookAlike)
+                r.add(m.key, f.key, Relation::OtherGender);
+        }
+    }
+}
+
+}  // namespace
+
+std::uint64_t Relations::hashOf(const char *folded, int length)
+{
+    std::uint64_t h = 14695981039346656037ull;
+    for (int i = 0; i < length; ++i)
+        h = (h ^ static_cast<unsigned char>(folded[i])) * 1099511628211ull;
+    return h | 1u;
+}
+
+std::uint64_t Relations::pairKey(std::uint64_t a, std::uint64_t b)
+{
+    if (a > b) {
+        const std::uint64_t t = a;
+        a = b;
+        b = t;
+    }
+    return ((a * 0x9E3779B97F4A7C15ull) ^ (b + 0x632BE59BD9B4E019ull + (a << 6) + (a >> 2))) | 1u;
+}
+
+Relation Relations::between(std::uint64_t a, std::uint64_t b) const
+{
+    if (keys_.empty())
+        return Relation::None;
+    const std::uint64_t k = pairKey(a, b);
+    for (size_t i = k & (keys_.size() - 1);; i = (i + 1) & (keys_.size() - 1)) {
+        if (keys_[i] == 0)
+            return Relation::None;
+        if (keys_[i] == k)
+            return values_[i];
+    }
+}
+
+void Relations::add(const std::string &wordA, const std::string &wordB, Relation r)
+{
+    const std::uint64_t a = hashOf(wordA.data(), static_cast<int>(wordA.size()));
+    const std::uint64_t b = hashOf(wordB.data(), static_cast<int>(wordB.size()));
+    if (between(a, b) != Relation::None)
+        return;  // the first relation found wins: a nickname before a look-alike
+    if ((used_ + 1) * 2 > keys_.size())
+        grow();
+    const std::uint64_t k = pairKey(a, b);
+    size_t i = k & (keys_.size() - 1);
+    while (keys_[i] != 0)
+        i = (i + 1) & (keys_.size() - 1);
+    keys_[i] = k;
+    values_[i] = r;
+    ++used_;
+    for (const std::string *w : {&wordA, &wordB}) {
+        const std::uint32_t bit = signature(w->data(), static_cast<int>(w->size()));
+        filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
+}
+
+void Relations::grow()
+{
+    std::vector<std::uint64_t> oldKeys = std::move(keys_);
+    std::vector<Relation> oldValues = std::move(values_);
+    const size_t n = oldKeys.empty() ? 1024 : oldKeys.size() * 2;
+    keys_.assign(n, 0);
+    values_.assign(n, Relation::None);
+    for (size_t j = 0; j < oldKeys.size(); ++j) {
+        if (oldKeys[j] == 0)
+            continue;
+        size_t i = oldKeys[j] & (n - 1);
+        while (keys_[i] != 0)
+            i = (i + 1) & (n - 1);
+        keys_[i] = oldKeys[j];
+        values_[i] = oldValues[j];
+    }
+}
+
+const Relations &relations()
+{
+    Holder &h = holder();
+    if (const Relations *r = h.loaded.load(std::memory_order_acquire))
+        return *r;
+    std::lock_guard lock(h.mutex);
+    if (!h.owned) {
+        auto r = std::make_unique<Relations>();
+        // Nicknames of every language first, then the look-alikes: a pair that
+        // is one name somewhere is never held apart.
+        for (int pass = 0; pass < 2; ++pass)
+            for (int code = 1; code <= 5; ++code)
+                addLanguage(*r, langFrom(code), pass);
+        h.owned = std::move(r);
+        h.loaded.store(h.owned.get(), std::memory_order_release);
+    }
+    return *h.owned;
+}
+
+void releaseRelations()
+{
+    Holder &h = holder();
+    std::lock_guard lock(h.mutex);
+    h.loaded.store(nullptr, std::memory_order_release);
+    h.owned.reset();
+}
+
+}  // namespace veskor::match
