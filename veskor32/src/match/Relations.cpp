@@ -1,10 +1,12 @@
 #include "match/Relations.h"
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
 
+#include "dict/Forenames.h"
 #include "dict/Store.h"
 #include "match/EditDistance.h"
 #include "phonetic/Phonetic.h"
@@ -68,9 +70,9 @@ void addLanguage(Relations &r, Lang lang, int pass)
         char gender;
     };
     std::vector<Named> named;
-    for (size_t i = 0; i < names.size(); ++i) {
+    for (size_t i = 0; pass == 0 && i < names.size(); ++i) {
         const dict::Entry &e = names.entry(i);
-        if (e.shared && pass == 0) {
+        if (e.shared) {
             const std::string own = keyWord(e.canonical, lang);
             for (std::uint32_t t : e.targets) {
                 const std::string target = keyWord(names.entry(t).canonical, lang);
@@ -85,20 +87,30 @@ void addLanguage(Relations &r, Lang lang, int pass)
             const std::string k = keyWord(form, lang);
             if (k.empty())
                 continue;
-            if (pass == 0 && !canonical.empty() && k != canonical)
+            if (!canonical.empty() && k != canonical)
                 r.add(k, canonical, Relation::SameName);
-            if (e.gender == 'M' || e.gender == 'F')
-                named.push_back({k, e.gender});
         }
     }
+    if (pass == 0)
+        return;
+    dict::forEachGenderedForename(lang, [&](const std::string &form, char gender) {
+        const std::string k = keyWord(form, lang);
+        if (!k.empty())
+            named.push_back({k, gender});
+    });
+    std::map<char, std::vector<const std::string *>> women;  // by first key letter
+    for (const Named &f : named)
+        if (f.gender == 'F')
+            women[f.key[0]].push_back(&f.key);
     for (const Named &m : named) {
-        if (pass == 0 || m.gender != 'M')
+        if (m.gender != 'M')
             continue;
-        for (const Named &f : named) {
-            if (f.gender != 'F' || f.key[0] != m.key[0] || f.key == m.key)
+        for (const std::string *fk : women[m.key[0]]) {
+            const std::string &fkey = *fk;
+            if (fkey == m.key)
                 continue;
-            if (r.between(hashOf(m.key), hashOf(f.key)) == Relation::None && alike(m.key, f.key) >= kLookAlike)
-                r.add(m.key, f.key, Relation::OtherGender);
+            if (r.between(hashOf(m.key), hashOf(fkey)) == Relation::None && alike(m.key, fkey) >= kLookAlike)
+                r.add(m.key, fkey, Relation::OtherGender);
         }
     }
 }

@@ -9,14 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "dict/Forenames.h"
 #include "dict/Store.h"
 #include "phonetic/Phonetic.h"
 
 namespace veskor::phonetic {
 
 namespace {
-
-constexpr int kForenames = 12;
 
 using Marks = std::vector<std::uint64_t>;  // sorted hashes of folded forms
 
@@ -39,24 +38,18 @@ bool singleWord(const std::string &form)
 
 std::unique_ptr<Marks> build(Lang lang)
 {
-    const dict::Dictionary &names = dict::dictionary(lang, kForenames);
     // Plain key of every one-word form, and which genders use it.
     std::map<std::string, int> genders;  // key -> bit 1 man, bit 2 woman
     std::vector<std::pair<std::string, std::string>> women;  // form, key
     char key[256];
-    for (size_t i = 0; i < names.size(); ++i) {
-        const dict::Entry &e = names.entry(i);
-        if (e.shared || (e.gender != 'M' && e.gender != 'F'))
-            continue;
-        for (const std::string &form : e.forms) {
-            if (!singleWord(form))
-                continue;
-            generatePlainKey(form.c_str(), lang, key, 255);
-            genders[key] |= e.gender == 'M' ? 1 : 2;
-            if (e.gender == 'F')
-                women.emplace_back(form, key);
-        }
-    }
+    dict::forEachGenderedForename(lang, [&](const std::string &form, char gender) {
+        if (!singleWord(form))
+            return;
+        generatePlainKey(form.c_str(), lang, key, 255);
+        genders[key] |= gender == 'M' ? 1 : 2;
+        if (gender == 'F')
+            women.emplace_back(form, key);
+    });
     auto marks = std::make_unique<Marks>();
     for (const auto &[form, k] : women) {
         if (!(genders[k] & 1))
