@@ -204,6 +204,8 @@ Dictionary Dictionary::parse(std::string_view text, bool gendered)
             const char tag = takeTag(line, gendered);
             if ((tag == '*') != (pass == 0))
                 continue;
+            // "* M Charlie|Charles|Charlotte": the gender the short form has on its own.
+            const char ownGender = tag == '*' ? takeTag(line, gendered) : 0;
             std::vector<std::string_view> fields = splitFields(line);
             int canonicalWords = 0, words = 0;
             const std::string canonicalKey = keyOf(fields[0], &canonicalWords);
@@ -212,7 +214,7 @@ Dictionary Dictionary::parse(std::string_view text, bool gendered)
             const auto index = static_cast<std::uint32_t>(d.entries_.size());
             Entry e;
             e.canonical = std::string(fields[0]);
-            e.gender = tag == 'M' || tag == 'F' ? tag : 'U';
+            e.gender = tag == 'M' || tag == 'F' ? tag : (ownGender == 'M' || ownGender == 'F' ? ownGender : 'U');
             e.kept = tag == '+';
             e.shared = tag == '*';
             if (e.shared) {
@@ -245,9 +247,10 @@ Dictionary Dictionary::parse(std::string_view text, bool gendered)
             }
         }
     }
-    // A shared form takes the gender its names agree on.
+    // A shared form takes the gender its names agree on, unless its line gives one.
     for (auto &[index, names] : shared) {
         Entry &e = d.entries_[index];
+        const char own = e.gender;
         char agreed = 0;
         for (std::string_view name : names) {
             const std::string key = keyOf(name);
@@ -258,7 +261,7 @@ Dictionary Dictionary::parse(std::string_view text, bool gendered)
             const char g = d.entries_[slot->entry].gender;
             agreed = agreed == 0 ? g : (agreed == g ? agreed : 'U');
         }
-        e.gender = agreed ? agreed : 'U';
+        e.gender = own != 'U' ? own : (agreed ? agreed : 'U');
     }
     return d;
 }

@@ -49,7 +49,8 @@ public:
     Dictionary() = default;
     // Windows-1252 text, one entry a line: "[TAG ]canonical|short|variant...".
     // Tags: "M ", "F ", "U " (gendered files), "+ " (kept by Exclude) and
-    // "* " for a short form standing for several entries ("* Gigi|Luigi|Pierluigi").
+    // "* " for a short form standing for several entries ("* Gigi|Luigi|Pierluigi"),
+    // optionally followed by the gender it has on its own ("* M Charlie|...").
     // Lines that make no sense are skipped.
     static Dictionary parse(std::string_view text, bool gendered);
 
