@@ -98,7 +98,7 @@ void applyMethod(const dict::Dictionary &dictionary, Method method, const Byte *
         if (t.kind == text::TokenKind::End)
             break;
         if (readsRoman && t.kind == text::TokenKind::Word) {
-            if (const int value = text::romanValue(s, t.begin, t.end)) {
+            if (const int value = text::romanAt(s, len, t.begin, t.end)) {
                 char digits[2];
                 out.put(digits, static_cast<size_t>(text::writeDigits(value, digits)));
                 pos = t.end;

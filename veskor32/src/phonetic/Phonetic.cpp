@@ -65,7 +65,7 @@ int keyWord(const Encoder &encoder, const Byte *word, int length, KeyOptions opt
 int numberAt(const dict::Dictionary &numbers, const Byte *s, size_t len, size_t at, size_t wordEnd, char *digits,
              size_t *end)
 {
-    if (const int value = text::romanValue(s, at, wordEnd)) {
+    if (const int value = text::romanAt(s, len, at, wordEnd)) {
         *end = wordEnd;
         return text::writeDigits(value, digits);
     }

@@ -42,6 +42,23 @@ constexpr int romanValue(const Byte *s, size_t b, size_t e)
     return value;
 }
 
+// A Roman numeral at s[b, e) of the text s[0, len): also a lone V or X that
+// follows a word and has no full stop ("Karl V", "Via X Giornate"), which an
+// initial ("V. Emanuele") never lacks at the start of a name.
+constexpr int romanAt(const Byte *s, size_t len, size_t b, size_t e)
+{
+    if (e - b != 1)
+        return romanValue(s, b, e);
+    if ((s[b] != 'V' && s[b] != 'X') || (e < len && s[e] == '.'))
+        return 0;
+    size_t i = b;
+    while (i > 0 && isSpace(s[i - 1]))
+        --i;
+    if (i == 0 || !(isAlnum(s[i - 1]) || s[i - 1] == '-'))
+        return 0;
+    return s[b] == 'V' ? 5 : 10;
+}
+
 // Writes value (1..99) as digits into out; returns how many.
 constexpr int writeDigits(int value, char *out)
 {
