@@ -34,7 +34,7 @@ constexpr float kOtherGender = 0.2f;
 struct Side {
     const Words &words;
     const char *raw;
-    const Relations *relations = nullptr;
+    const Relations::Partners *partners = nullptr;  // the prepared side's
 };
 
 float caseSimilarity(const char *a, int na, const char *b, int nb)
@@ -94,8 +94,8 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
         return caseSimilarity(x.raw + a.raw, a.rawLength, y.raw + b.raw, b.rawLength);
     if (a.numeric && b.numeric)
         return kNumberMismatch;
-    if (a.mayRelate && b.mayRelate && x.relations) {
-        const Relation r = x.relations->between(a.hash, b.hash);
+    if (y.partners && y.partners[j].count && !a.numeric) {
+        const Relation r = y.partners[j].find(Relations::hashOf(fa, a.length));
         if (r == Relation::SameName)
             return kSameName;
         if (r == Relation::OtherGender)
@@ -194,7 +194,7 @@ Cache &cache()
     return c;
 }
 
-const CacheSlot &preparedFor(const char *text, size_t length, const Relations &relations)
+const CacheSlot &preparedFor(const char *text, size_t length)
 {
     Cache &c = cache();
     for (const CacheSlot &s : c.slot)
@@ -204,7 +204,7 @@ const CacheSlot &preparedFor(const char *text, size_t length, const Relations &r
     c.next = (c.next + 1) % kCacheSlots;
     std::memcpy(s.text, text, length + 1);
     s.length = static_cast<int>(length);
-    prepare(s.text, relations, s.prepared);
+    prepare(s.text, relations(), s.prepared);
     s.valid = true;
     return s;
 }
@@ -218,26 +218,25 @@ int score(const char *text1, const char *text2)
     if (std::strcmp(text1, text2) == 0)
         return 100;
 
-    const Relations &rel = relations();
     const size_t length2 = strnlen(text2, kMaxTextBytes + 1);
     const PreparedWords *second;
     const char *raw2;
     static PreparedWords uncached;  // too long to keep; single-threaded like the cache
     if (length2 > kMaxTextBytes) {
-        prepare(text2, rel, uncached);
+        prepare(text2, relations(), uncached);
         second = &uncached;
         raw2 = text2;
     } else {
-        const CacheSlot &slot = preparedFor(text2, length2, rel);
+        const CacheSlot &slot = preparedFor(text2, length2);
         second = &slot.prepared;
         raw2 = slot.text;
     }
 
     Words first;
-    splitWords(text1, rel, first);
+    splitWords(text1, first);
     if (first.count == 0 || second->words.count == 0)
         return 0;
-    const float words = similarity(Side{first, text1, &rel}, Side{second->words, raw2, &rel}, second->masks);
+    const float words = similarity(Side{first, text1}, Side{second->words, raw2, second->partners}, second->masks);
     const float joined = joinedSimilarity(first, *second);
     const float s = words > joined ? words : joined;
     int result = s > 0 ? static_cast<int>(s * 100.0f + 0.5f) : 0;

@@ -163,9 +163,48 @@ void Relations::add(const std::string &wordA, const std::string &wordB, Relation
     keys_[i] = k;
     values_[i] = r;
     ++used_;
+    pairs_.emplace_back(a, b);
     for (const std::string *w : {&wordA, &wordB}) {
         const std::uint32_t bit = signature(w->data(), static_cast<int>(w->size()));
         filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
+}
+
+void Relations::index()
+{
+    std::map<std::uint64_t, std::vector<Partner>> byWord;
+    for (const auto &[a, b] : pairs_) {
+        const Relation r = between(a, b);
+        byWord[a].push_back({b, r});
+        byWord[b].push_back({a, r});
+    }
+    size_t slots = 16;
+    while (slots < byWord.size() * 2)
+        slots *= 2;
+    partnerWords_.assign(slots, 0);
+    partnerFirst_.assign(slots, 0);
+    partnerCount_.assign(slots, 0);
+    partners_.clear();
+    for (const auto &[word, list] : byWord) {
+        size_t i = word & (slots - 1);
+        while (partnerWords_[i] != 0)
+            i = (i + 1) & (slots - 1);
+        partnerWords_[i] = word;
+        partnerFirst_[i] = static_cast<std::uint32_t>(partners_.size());
+        partnerCount_[i] = static_cast<std::uint32_t>(list.size());
+        partners_.insert(partners_.end(), list.begin(), list.end());
+    }
+}
+
+Relations::Partners Relations::partnersOf(std::uint64_t word) const
+{
+    if (partnerWords_.empty() || word == 0)
+        return {};
+    for (size_t i = word & (partnerWords_.size() - 1);; i = (i + 1) & (partnerWords_.size() - 1)) {
+        if (partnerWords_[i] == 0)
+            return {};
+        if (partnerWords_[i] == word)
+            return {partners_.data() + partnerFirst_[i], static_cast<int>(partnerCount_[i])};
     }
 }
 
@@ -200,6 +239,7 @@ const Relations &relations()
         for (int pass = 0; pass < 2; ++pass)
             for (int code = 1; code <= 5; ++code)
                 addLanguage(*r, langFrom(code), pass);
+        r->index();
         h.owned = std::move(r);
         h.loaded.store(h.owned.get(), std::memory_order_release);
     }

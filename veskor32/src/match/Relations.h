@@ -29,6 +29,27 @@ public:
     }
     Relation between(std::uint64_t a, std::uint64_t b) const;
 
+    // Every word a word stands in a relation to, for the side that is scored
+    // against many: one lookup per word instead of one per pair of words.
+    struct Partner {
+        std::uint64_t word;
+        Relation relation;
+    };
+    struct Partners {
+        const Partner *first = nullptr;
+        int count = 0;
+        Relation find(std::uint64_t word) const
+        {
+            for (int i = 0; i < count; ++i)
+                if (first[i].word == word)
+                    return first[i].relation;
+            return Relation::None;
+        }
+    };
+    Partners partnersOf(std::uint64_t word) const;
+    // Called once all pairs are in.
+    void index();
+
     // Words given by their folded letters.
     void add(const std::string &a, const std::string &b, Relation r);
 
@@ -42,6 +63,10 @@ private:
     static std::uint64_t pairKey(std::uint64_t a, std::uint64_t b);
     void grow();
 
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> pairs_;  // as added, for the index
+    std::vector<Partner> partners_;                               // grouped by word
+    std::vector<std::uint64_t> partnerWords_;                     // open addressing, 0 empty
+    std::vector<std::uint32_t> partnerFirst_, partnerCount_;
     std::vector<std::uint64_t> keys_;  // 0: empty slot
     std::vector<Relation> values_;
     size_t used_ = 0;

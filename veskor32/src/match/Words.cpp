@@ -4,7 +4,7 @@
 
 namespace veskor::match {
 
-void splitWords(const char *text, const Relations &relations, Words &out)
+void splitWords(const char *text, Words &out)
 {
     using text::Byte;
     const auto *p = reinterpret_cast<const Byte *>(text);
@@ -36,8 +36,6 @@ void splitWords(const char *text, const Relations &relations, Words &out)
             w.numeric = w.numeric && text::isDigit(static_cast<Byte>(out.folded[f + k]));
         w.rawLength = static_cast<short>(at - w.raw);
         w.truncated = !w.numeric && length >= 2 && at < kMaxTextBytes && p[at] == '.';
-        w.mayRelate = !w.numeric && length > 0 && relations.mayRelate(out.folded + f, length);
-        w.hash = w.mayRelate ? Relations::hashOf(out.folded + f, length) : 0;
         f += length;
         ++out.count;
     }
@@ -46,10 +44,14 @@ void splitWords(const char *text, const Relations &relations, Words &out)
 
 void prepare(const char *text, const Relations &relations, PreparedWords &out)
 {
-    splitWords(text, relations, out.words);
+    splitWords(text, out.words);
     for (int i = 0; i < out.words.count; ++i) {
         const Word &w = out.words.word[i];
         buildMasks(out.words.folded + w.folded, w.length, out.masks[i]);
+        const char *folded = out.words.folded + w.folded;
+        out.partners[i] = !w.numeric && relations.mayRelate(folded, w.length)
+                              ? relations.partnersOf(Relations::hashOf(folded, w.length))
+                              : Relations::Partners{};
     }
     if (out.words.foldedLength <= kMaxWordChars)
         buildMasks(out.words.folded, out.words.foldedLength, out.joined);

@@ -18,8 +18,6 @@ struct Word {
     // Written cut short (a full stop right after it): it may be the start of
     // the other side's word ("Gymn." / "Gymnasium").
     bool truncated;
-    bool mayRelate;      // the forename relations know this word
-    std::uint64_t hash;  // of the folded letters, for those relations
 };
 
 struct Words {
@@ -31,7 +29,7 @@ struct Words {
 };
 
 // Splits text (at most kMaxTextBytes bytes of it) into words.
-void splitWords(const char *text, const Relations &relations, Words &out);
+void splitWords(const char *text, Words &out);
 
 // Pattern masks for every word, for the side that is scored against many.
 struct PreparedWords {
@@ -40,6 +38,8 @@ struct PreparedWords {
     // All words run together, for texts that split a name differently
     // (Gian Luca / Gianluca); only when short enough for one mask.
     PatternMasks joined;
+    // What the forename relations know of each word.
+    Relations::Partners partners[kMaxWords];
 };
 
 void prepare(const char *text, const Relations &relations, PreparedWords &out);
