@@ -86,7 +86,8 @@ float truncationSimilarity(const char *cut, int nc, const char *full, int nf)
     return k == nc ? kContraction : 0;
 }
 
-float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks)
+// hashes: of text1's words, filled in when a prepared word has relations.
+float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks, std::uint64_t *hashes)
 {
     const Word &a = x.words.word[i], &b = y.words.word[j];
     const char *fa = x.words.folded + a.folded, *fb = y.words.folded + b.folded;
@@ -95,7 +96,9 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
     if (a.numeric && b.numeric)
         return kNumberMismatch;
     if (y.partners && y.partners[j].count && !a.numeric) {
-        const Relation r = y.partners[j].find(Relations::hashOf(fa, a.length));
+        if (hashes[i] == 0)
+            hashes[i] = Relations::hashOf(fa, a.length);
+        const Relation r = y.partners[j].find(hashes[i]);
         if (r == Relation::SameName)
             return kSameName;
         if (r == Relation::OtherGender)
@@ -160,9 +163,10 @@ float similarity(const Side &x, const Side &y, const PatternMasks *yMasks)
         w1[i] = weight(x.words.word[i]);
     for (int j = 0; j < n2; ++j)
         w2[j] = weight(y.words.word[j]);
+    std::uint64_t hashes[kMaxWords] = {};
     for (int i = 0; i < n1; ++i)
         for (int j = 0; j < n2; ++j) {
-            const float s = wordSimilarity(x, i, y, j, yMasks[j]);
+            const float s = wordSimilarity(x, i, y, j, yMasks[j], hashes);
             if (xRows)
                 sim[i][j] = s;
             else

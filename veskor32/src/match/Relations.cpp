@@ -181,30 +181,27 @@ void Relations::index()
     size_t slots = 16;
     while (slots < byWord.size() * 2)
         slots *= 2;
-    partnerWords_.assign(slots, 0);
-    partnerFirst_.assign(slots, 0);
-    partnerCount_.assign(slots, 0);
+    partnerSlots_.assign(slots, Slot{});
     partners_.clear();
     for (const auto &[word, list] : byWord) {
         size_t i = word & (slots - 1);
-        while (partnerWords_[i] != 0)
+        while (partnerSlots_[i].word != 0)
             i = (i + 1) & (slots - 1);
-        partnerWords_[i] = word;
-        partnerFirst_[i] = static_cast<std::uint32_t>(partners_.size());
-        partnerCount_[i] = static_cast<std::uint32_t>(list.size());
+        partnerSlots_[i] = {word, static_cast<std::uint32_t>(partners_.size()), static_cast<std::uint32_t>(list.size())};
         partners_.insert(partners_.end(), list.begin(), list.end());
     }
 }
 
 Relations::Partners Relations::partnersOf(std::uint64_t word) const
 {
-    if (partnerWords_.empty() || word == 0)
+    if (partnerSlots_.empty() || word == 0)
         return {};
-    for (size_t i = word & (partnerWords_.size() - 1);; i = (i + 1) & (partnerWords_.size() - 1)) {
-        if (partnerWords_[i] == 0)
+    for (size_t i = word & (partnerSlots_.size() - 1);; i = (i + 1) & (partnerSlots_.size() - 1)) {
+        const Slot &s = partnerSlots_[i];
+        if (s.word == 0)
             return {};
-        if (partnerWords_[i] == word)
-            return {partners_.data() + partnerFirst_[i], static_cast<int>(partnerCount_[i])};
+        if (s.word == word)
+            return {partners_.data() + s.first, static_cast<int>(s.count)};
     }
 }
 

@@ -65,8 +65,11 @@ private:
 
     std::vector<std::pair<std::uint64_t, std::uint64_t>> pairs_;  // as added, for the index
     std::vector<Partner> partners_;                               // grouped by word
-    std::vector<std::uint64_t> partnerWords_;                     // open addressing, 0 empty
-    std::vector<std::uint32_t> partnerFirst_, partnerCount_;
+    struct Slot {
+        std::uint64_t word = 0;  // 0: empty
+        std::uint32_t first = 0, count = 0;
+    };
+    std::vector<Slot> partnerSlots_;  // open addressing: one cache line per lookup
     std::vector<std::uint64_t> keys_;  // 0: empty slot
     std::vector<Relation> values_;
     size_t used_ = 0;

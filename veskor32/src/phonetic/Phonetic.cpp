@@ -18,6 +18,7 @@ using text::Byte;
 
 constexpr int kMaxKeyWord = 255;
 constexpr int kNumbering = 5;
+constexpr int kForenames = 12;
 // Longest word read as an abbreviation for want of vowels ("Bgm", "Str", "Gdns").
 constexpr int kMaxVowellessAbbreviation = 5;
 
@@ -104,6 +105,25 @@ const std::string *writtenOut(Lang lang, const Byte *s, size_t len, size_t at, s
     return nullptr;
 }
 
+// A forename typed without its accents ("Chloe", "Andre") keys as the
+// dictionary writes it ("Chloé", "André"): the accent may be heard (a final é
+// is), and whoever left it off meant the same name. Null when the word at
+// s[b, e) is no such forename.
+const std::string *accentedForename(Lang lang, const Byte *s, size_t len, size_t b, size_t e)
+{
+    dict::PhraseMatch m;
+    if (!dict::dictionary(lang, kForenames).matchAt(s, len, b, m) || m.end != e || m.entry->shared)
+        return nullptr;
+    const std::string &canonical = m.entry->canonical;
+    if (canonical.size() != e - b || std::memcmp(canonical.data(), s + b, e - b) == 0)
+        return nullptr;
+    char a[dict::Dictionary::kMaxKey], c[dict::Dictionary::kMaxKey];
+    const int na = text::appendFolded(s, b, e, a, 0, dict::Dictionary::kMaxKey);
+    const auto *cs = reinterpret_cast<const Byte *>(canonical.data());
+    const int nc = text::appendFolded(cs, 0, canonical.size(), c, 0, dict::Dictionary::kMaxKey);
+    return na > 0 && na == nc && std::memcmp(a, c, static_cast<size_t>(na)) == 0 ? &canonical : nullptr;
+}
+
 int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *out, int capacity, bool expand = true)
 {
     if (!out)
@@ -145,6 +165,10 @@ int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *
                 if (full) {
                     n = buildKey(full->c_str(), lang, options, marks, word, kMaxKeyWord, false);
                     at = end;
+                } else if (const std::string *accented = letters == length && !cut && expand
+                                                             ? accentedForename(lang, s, len, start, at)
+                                                             : nullptr) {
+                    n = keyWord(encoder, reinterpret_cast<const Byte *>(accented->data()), length, options, false, word);
                 } else {
                     n = keyWord(encoder, s + start, length, options, cut, word);
                 }
