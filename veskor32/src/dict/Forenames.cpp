@@ -10,14 +10,14 @@ namespace {
 constexpr int kForenames = 12;
 }
 
-void forEachGenderedForename(Lang lang, const std::function<void(const std::string &, char)> &visit)
+void forEachGenderedForename(Lang lang, const std::function<void(const std::string &, char, bool)> &visit)
 {
     const Dictionary &own = dictionary(lang, kForenames);
     for (size_t i = 0; i < own.size(); ++i) {
         const Entry &e = own.entry(i);
         if (!e.shared && (e.gender == 'M' || e.gender == 'F'))
             for (const std::string &form : e.forms)
-                visit(form, e.gender);
+                visit(form, e.gender, true);
     }
     // Forms the own language does not know, by folded key, with the gender the others agree on.
     std::map<std::string, std::pair<std::string, char>> others;
@@ -42,7 +42,7 @@ void forEachGenderedForename(Lang lang, const std::function<void(const std::stri
     }
     for (const auto &[key, formGender] : others)
         if (formGender.second == 'M' || formGender.second == 'F')
-            visit(formGender.first, formGender.second);
+            visit(formGender.first, formGender.second, false);
 }
 
 }  // namespace veskor::dict

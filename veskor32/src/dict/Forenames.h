@@ -11,8 +11,9 @@
 
 namespace veskor::dict {
 
-// Calls visit(form, gender) for every written form ('M' or 'F' only; shared
-// short forms and forms of either sex are left out).
-void forEachGenderedForename(Lang lang, const std::function<void(const std::string &, char)> &visit);
+// Calls visit(form, gender, own) for every written form ('M' or 'F' only;
+// shared short forms and forms of either sex are left out); own is false for
+// the forms that come from the other languages.
+void forEachGenderedForename(Lang lang, const std::function<void(const std::string &, char, bool)> &visit);
 
 }  // namespace veskor::dict

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 
 #include "dict/Forenames.h"
@@ -19,6 +20,7 @@ constexpr int kForenames = 12;
 // Keys at least this alike would score as one name; a man's and a woman's
 // forename this close are marked as two people.
 constexpr float kLookAlike = 0.5f;
+constexpr size_t kShortKey = 4;
 
 struct Holder {
     std::atomic<const Relations *> loaded{nullptr};
@@ -48,14 +50,19 @@ std::string keyWord(const std::string &form, Lang lang)
     return k;
 }
 
-float alike(const std::string &a, const std::string &b)
-{
-    if (a.empty() || b.empty() || a.size() > kMaxWordChars || b.size() > kMaxWordChars)
-        return 0;
+// A word of the other side, ready for many comparisons.
+struct Prepared {
+    std::string key;
+    bool own;
     PatternMasks masks;
-    buildMasks(b.data(), static_cast<int>(b.size()), masks);
-    const int d = osaDistance(masks, static_cast<int>(b.size()), a.data(), static_cast<int>(a.size()));
-    const size_t longer = a.size() > b.size() ? a.size() : b.size();
+};
+
+float alike(const std::string &a, const Prepared &b)
+{
+    if (a.empty() || b.key.empty() || a.size() > kMaxWordChars || b.key.size() > kMaxWordChars)
+        return 0;
+    const int d = osaDistance(b.masks, static_cast<int>(b.key.size()), a.data(), static_cast<int>(a.size()));
+    const size_t longer = a.size() > b.key.size() ? a.size() : b.key.size();
     return 1.0f - static_cast<float>(d) / static_cast<float>(longer);
 }
 
@@ -68,6 +75,7 @@ void addLanguage(Relations &r, Lang lang, int pass)
     struct Named {
         std::string key;
         char gender;
+        bool own;  // from the language's own forenames
     };
     std::vector<Named> named;
     for (size_t i = 0; pass == 0 && i < names.size(); ++i) {
@@ -93,24 +101,36 @@ void addLanguage(Relations &r, Lang lang, int pass)
     }
     if (pass == 0)
         return;
-    dict::forEachGenderedForename(lang, [&](const std::string &form, char gender) {
-        const std::string k = keyWord(form, lang);
-        if (!k.empty())
-            named.push_back({k, gender});
+    std::set<std::pair<std::string, char>> seen;
+    dict::forEachGenderedForename(lang, [&](const std::string &form, char gender, bool own) {
+        std::string k = keyWord(form, lang);
+        if (!k.empty() && seen.emplace(k, gender).second)
+            named.push_back({std::move(k), gender, own});
     });
-    std::map<char, std::vector<const std::string *>> women;  // by first key letter
+    std::map<char, std::vector<Prepared>> women;  // by first key letter
     for (const Named &f : named)
-        if (f.gender == 'F')
-            women[f.key[0]].push_back(&f.key);
+        if (f.gender == 'F' && f.key.size() <= kMaxWordChars) {
+            Prepared p{f.key, f.own, {}};
+            buildMasks(p.key.data(), static_cast<int>(p.key.size()), p.masks);
+            women[f.key[0]].push_back(std::move(p));
+        }
     for (const Named &m : named) {
         if (m.gender != 'M')
             continue;
-        for (const std::string *fk : women[m.key[0]]) {
-            const std::string &fkey = *fk;
-            if (fkey == m.key)
+        const auto bucket = women.find(m.key[0]);
+        if (bucket == women.end())
+            continue;
+        for (const Prepared &f : bucket->second) {
+            const size_t longer = m.key.size() > f.key.size() ? m.key.size() : f.key.size();
+            const size_t shorter = m.key.size() + f.key.size() - longer;
+            if (f.key == m.key || static_cast<float>(shorter) < kLookAlike * static_cast<float>(longer))
                 continue;
-            if (r.between(hashOf(m.key), hashOf(fkey)) == Relation::None && alike(m.key, fkey) >= kLookAlike)
-                r.add(m.key, fkey, Relation::OtherGender);
+            // Keys of three letters say little: only the language's own names may
+            // set them apart (Jan / Jana), not a form borrowed from another.
+            if (shorter < kShortKey && !(m.own && f.own))
+                continue;
+            if (alike(m.key, f) >= kLookAlike && r.between(hashOf(m.key), hashOf(f.key)) == Relation::None)
+                r.add(m.key, f.key, Relation::OtherGender);
         }
     }
 }

@@ -42,7 +42,7 @@ std::unique_ptr<Marks> build(Lang lang)
     std::map<std::string, int> genders;  // key -> bit 1 man, bit 2 woman
     std::vector<std::pair<std::string, std::string>> women;  // form, key
     char key[256];
-    dict::forEachGenderedForename(lang, [&](const std::string &form, char gender) {
+    dict::forEachGenderedForename(lang, [&](const std::string &form, char gender, bool) {
         if (!singleWord(form))
             return;
         generatePlainKey(form.c_str(), lang, key, 255);

@@ -84,27 +84,6 @@ int numberAt(const dict::Dictionary &numbers, const Byte *s, size_t len, size_t 
     return n;
 }
 
-// Word groups whose abbreviations a key writes out: titles, locality and
-// street words, buildings, business words, occupations. A word cut short is
-// looked up there first, because its full stop is still in view here and the
-// key is the last place that sees it.
-constexpr int kAbbreviationGroups[] = {7, 9, 0, 8, 1, 4};
-
-// The written-out form of the abbreviation at s[at], or null; *end is set past it.
-const std::string *writtenOut(Lang lang, const Byte *s, size_t len, size_t at, size_t *end)
-{
-    for (int group : kAbbreviationGroups) {
-        dict::PhraseMatch m;
-        if (!dict::dictionary(lang, group).matchAt(s, len, at, m) || m.entry->shared || m.begin != at)
-            continue;
-        if (m.kind != dict::FormKind::Short && m.kind != dict::FormKind::ShortVariant)
-            return nullptr;  // a written-out word of a group: nothing to expand
-        *end = m.endDot;
-        return &m.entry->canonical;
-    }
-    return nullptr;
-}
-
 // A forename typed without its accents ("Chloe", "Andre") keys as the
 // dictionary writes it ("Chloé", "André"): the accent may be heard (a final é
 // is), and whoever left it off meant the same name. Null when the word at
@@ -124,7 +103,7 @@ const std::string *accentedForename(Lang lang, const Byte *s, size_t len, size_t
     return na > 0 && na == nc && std::memcmp(a, c, static_cast<size_t>(na)) == 0 ? &canonical : nullptr;
 }
 
-int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *out, int capacity, bool expand = true)
+int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *out, int capacity)
 {
     if (!out)
         return 0;
@@ -161,24 +140,20 @@ int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *
                 // Cut short: a full stop right after it, or too short and vowelless to be a word.
                 const bool cut = letters == length && letters >= 2 &&
                                  ((at < len && s[at] == '.') || (vowels == 0 && letters <= kMaxVowellessAbbreviation));
-                const std::string *full = cut && expand ? writtenOut(lang, s, len, start, &end) : nullptr;
-                if (full) {
-                    n = buildKey(full->c_str(), lang, options, marks, word, kMaxKeyWord, false);
-                    at = end;
-                } else if (const std::string *accented = letters == length && !cut && expand
+                if (const std::string *accented = letters == length && !cut
                                                              ? accentedForename(lang, s, len, start, at)
                                                              : nullptr) {
                     n = keyWord(encoder, reinterpret_cast<const Byte *>(accented->data()), length, options, false, word);
                 } else {
                     n = keyWord(encoder, s + start, length, options, cut, word);
                 }
-                if (marks && !full && n > 0 && letters == length && n < kMaxKeyWord) {
+                if (marks && n > 0 && letters == length && n < kMaxKeyWord) {
                     char folded[dict::Dictionary::kMaxKey];
                     const int f = text::appendFolded(s, start, at, folded, 0, dict::Dictionary::kMaxKey);
                     if (f > 0 && isMarkedFeminine(lang, folded, f))
                         word[n++] = kFeminineMark;
                 }
-                if (cut && !full && n > 0 && !options.compact && n < kMaxKeyWord)
+                if (cut && n > 0 && !options.compact && n < kMaxKeyWord)
                     word[n++] = '.';
             }
             if (n == 0)
