@@ -21,6 +21,19 @@ constexpr int kNumbering = 5;
 constexpr int kForenames = 12;
 // Longest word read as an abbreviation for want of vowels ("Bgm", "Str", "Gdns").
 constexpr int kMaxVowellessAbbreviation = 5;
+// A single letter with a full stop is an initial, not a cut word.
+constexpr int kMinCutLetters = 2;
+
+// "Bgm", not "SNC" or "GmbH": codes in capitals are initials, not a cut word.
+bool capitalised(const Byte *s, size_t b, size_t e)
+{
+    if (text::toUpper(s[b]) != s[b] || text::toLower(s[b]) == s[b])
+        return false;
+    for (size_t i = b + 1; i < e; ++i)
+        if (text::toLower(s[i]) != s[i])
+            return false;
+    return true;
+}
 
 constexpr bool isKeyVowel(char c) { return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U'; }
 
@@ -138,8 +151,9 @@ int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *
                     continue;
             } else {
                 // Cut short: a full stop right after it, or too short and vowelless to be a word.
-                const bool cut = letters == length && letters >= 2 &&
-                                 ((at < len && s[at] == '.') || (vowels == 0 && letters <= kMaxVowellessAbbreviation));
+                const bool cut = letters == length && letters >= kMinCutLetters &&
+                                 ((at < len && s[at] == '.') ||
+                                  (vowels == 0 && letters <= kMaxVowellessAbbreviation && capitalised(s, start, at)));
                 if (const std::string *accented = letters == length && !cut
                                                              ? accentedForename(lang, s, len, start, at)
                                                              : nullptr) {
