@@ -19,6 +19,8 @@ using text::Byte;
 constexpr int kMaxKeyWord = 255;
 constexpr int kNumbering = 5;
 constexpr int kForenames = 12;
+constexpr int kTitles = 7;
+constexpr int kLocalities = 9;
 // Longest word read as an abbreviation for want of vowels ("Bgm", "Str", "Gdns").
 constexpr int kMaxVowellessAbbreviation = 5;
 // A single letter with a full stop is an initial, not a cut word.
@@ -97,6 +99,27 @@ int numberAt(const dict::Dictionary &numbers, const Byte *s, size_t len, size_t 
     return n;
 }
 
+// A short vowelless word that titles or locality words know ("St", "Mme",
+// "Dr", "Bgm"): its written-out form keys it, with or without a full stop, so
+// "St-Just" meets "Saint-Just" even where no word group ran. Words with vowels
+// are left alone: "Co" without its full stop would key apart from "Co.".
+const std::string *writtenOut(Lang lang, const Byte *s, size_t len, size_t b, size_t e, size_t *end)
+{
+    const std::string *found = nullptr;
+    for (int group : {kTitles, kLocalities}) {
+        dict::PhraseMatch m;
+        if (!dict::dictionary(lang, group).matchAt(s, len, b, m) || m.end != e || m.entry->shared)
+            continue;
+        if (m.kind != dict::FormKind::Short && m.kind != dict::FormKind::ShortVariant)
+            return nullptr;
+        if (found && *found != m.entry->canonical)
+            return nullptr;  // a title here, a place word there: no telling which
+        found = &m.entry->canonical;
+        *end = m.endDot;
+    }
+    return found;
+}
+
 // A forename typed without its accents ("Chloe", "Andre") keys as the
 // dictionary writes it ("Chloé", "André"): the accent may be heard (a final é
 // is), and whoever left it off meant the same name. Null when the word at
@@ -116,7 +139,7 @@ const std::string *accentedForename(Lang lang, const Byte *s, size_t len, size_t
     return na > 0 && na == nc && std::memcmp(a, c, static_cast<size_t>(na)) == 0 ? &canonical : nullptr;
 }
 
-int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *out, int capacity)
+int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *out, int capacity, bool expand = true)
 {
     if (!out)
         return 0;
@@ -154,20 +177,24 @@ int buildKey(const char *text, Lang lang, KeyOptions options, bool marks, char *
                 const bool cut = letters == length && letters >= kMinCutLetters &&
                                  ((at < len && s[at] == '.') ||
                                   (vowels == 0 && letters <= kMaxVowellessAbbreviation && capitalised(s, start, at)));
-                if (const std::string *accented = letters == length && !cut
+                const std::string *full = cut && vowels == 0 && expand ? writtenOut(lang, s, len, start, at, &end) : nullptr;
+                if (full) {
+                    n = buildKey(full->c_str(), lang, options, marks, word, kMaxKeyWord, false);
+                    at = end;
+                } else if (const std::string *accented = letters == length && !cut
                                                              ? accentedForename(lang, s, len, start, at)
                                                              : nullptr) {
                     n = keyWord(encoder, reinterpret_cast<const Byte *>(accented->data()), length, options, false, word);
                 } else {
                     n = keyWord(encoder, s + start, length, options, cut, word);
                 }
-                if (marks && n > 0 && letters == length && n < kMaxKeyWord) {
+                if (marks && !full && n > 0 && letters == length && n < kMaxKeyWord) {
                     char folded[dict::Dictionary::kMaxKey];
                     const int f = text::appendFolded(s, start, at, folded, 0, dict::Dictionary::kMaxKey);
                     if (f > 0 && isMarkedFeminine(lang, folded, f))
                         word[n++] = kFeminineMark;
                 }
-                if (cut && n > 0 && !options.compact && n < kMaxKeyWord)
+                if (cut && !full && n > 0 && !options.compact && n < kMaxKeyWord)
                     word[n++] = '.';
             }
             if (n == 0)
