@@ -86,8 +86,24 @@ float truncationSimilarity(const char *cut, int nc, const char *full, int nf)
     return k == nc ? kContraction : 0;
 }
 
-// hashes: of text1's words, filled in when a prepared word has relations.
-float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks, std::uint64_t *hashes)
+// Hashes of text1's words, made when a prepared word first needs one.
+// 0 for a word no relation holds (told by its length and letters, without hashing).
+struct LazyHashes {
+    std::uint64_t value[kMaxWords];
+    std::uint32_t made = 0;
+    std::uint64_t of(const Words &w, int i)
+    {
+        if (!(made & (1u << i))) {
+            const char *folded = w.folded + w.word[i].folded;
+            const int length = w.word[i].length;
+            value[i] = relations().mayRelate(folded, length) ? Relations::hashOf(folded, length) : 0;
+            made |= 1u << i;
+        }
+        return value[i];
+    }
+};
+
+float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks, LazyHashes &hashes)
 {
     const Word &a = x.words.word[i], &b = y.words.word[j];
     const char *fa = x.words.folded + a.folded, *fb = y.words.folded + b.folded;
@@ -96,9 +112,7 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
     if (a.numeric && b.numeric)
         return kNumberMismatch;
     if (y.partners && y.partners[j].count && !a.numeric) {
-        if (hashes[i] == 0)
-            hashes[i] = Relations::hashOf(fa, a.length);
-        const Relation r = y.partners[j].find(hashes[i]);
+        const Relation r = y.partners[j].find(hashes.of(x.words, i));
         if (r == Relation::SameName)
             return kSameName;
         if (r == Relation::OtherGender)
@@ -163,7 +177,7 @@ float similarity(const Side &x, const Side &y, const PatternMasks *yMasks)
         w1[i] = weight(x.words.word[i]);
     for (int j = 0; j < n2; ++j)
         w2[j] = weight(y.words.word[j]);
-    std::uint64_t hashes[kMaxWords] = {};
+    LazyHashes hashes;
     for (int i = 0; i < n1; ++i)
         for (int j = 0; j < n2; ++j) {
             const float s = wordSimilarity(x, i, y, j, yMasks[j], hashes);

@@ -1,5 +1,6 @@
 #include "match/Relations.h"
 
+#include <algorithm>
 #include <atomic>
 #include <map>
 #include <memory>
@@ -107,17 +108,20 @@ void addLanguage(Relations &r, Lang lang, int pass)
         if (!k.empty() && seen.emplace(k, gender).second)
             named.push_back({std::move(k), gender, own});
     });
-    std::map<char, std::vector<Prepared>> women;  // by first key letter
+    // Women's keys by their first two letters: look-alikes that begin apart
+    // are told apart by the letters already.
+    const auto bucketOf = [](const std::string &k) { return k.substr(0, 2); };
+    std::map<std::string, std::vector<Prepared>> women;
     for (const Named &f : named)
         if (f.gender == 'F' && f.key.size() <= kMaxWordChars) {
             Prepared p{f.key, f.own, {}};
             buildMasks(p.key.data(), static_cast<int>(p.key.size()), p.masks);
-            women[f.key[0]].push_back(std::move(p));
+            women[bucketOf(f.key)].push_back(std::move(p));
         }
     for (const Named &m : named) {
         if (m.gender != 'M')
             continue;
-        const auto bucket = women.find(m.key[0]);
+        const auto bucket = women.find(bucketOf(m.key));
         if (bucket == women.end())
             continue;
         for (const Prepared &f : bucket->second) {
@@ -192,24 +196,39 @@ void Relations::add(const std::string &wordA, const std::string &wordB, Relation
 
 void Relations::index()
 {
-    std::map<std::uint64_t, std::vector<Partner>> byWord;
+    // (word, partner) both ways, sorted by word: each word's partners lie together.
+    std::vector<std::pair<std::uint64_t, Partner>> all;
+    all.reserve(pairs_.size() * 2);
     for (const auto &[a, b] : pairs_) {
         const Relation r = between(a, b);
-        byWord[a].push_back({b, r});
-        byWord[b].push_back({a, r});
+        all.push_back({a, {b, r}});
+        all.push_back({b, {a, r}});
     }
+    std::sort(all.begin(), all.end(), [](const auto &x, const auto &y) { return x.first < y.first; });
+    size_t words = 0;
+    for (size_t k = 0; k < all.size(); ++k)
+        words += k == 0 || all[k].first != all[k - 1].first;
     size_t slots = 16;
-    while (slots < byWord.size() * 2)
+    while (slots < words * 2)
         slots *= 2;
     partnerSlots_.assign(slots, Slot{});
     partners_.clear();
-    for (const auto &[word, list] : byWord) {
+    partners_.reserve(all.size());
+    for (size_t k = 0; k < all.size();) {
+        const std::uint64_t word = all[k].first;
+        const auto first = static_cast<std::uint32_t>(partners_.size());
+        std::uint64_t bloom = 0;
+        for (; k < all.size() && all[k].first == word; ++k) {
+            partners_.push_back(all[k].second);
+            bloom |= std::uint64_t{1} << (all[k].second.word & 63);
+        }
         size_t i = word & (slots - 1);
         while (partnerSlots_[i].word != 0)
             i = (i + 1) & (slots - 1);
-        partnerSlots_[i] = {word, static_cast<std::uint32_t>(partners_.size()), static_cast<std::uint32_t>(list.size())};
-        partners_.insert(partners_.end(), list.begin(), list.end());
+        partnerSlots_[i] = {word, first, static_cast<std::uint32_t>(partners_.size()) - first, bloom};
     }
+    pairs_.clear();
+    pairs_.shrink_to_fit();
 }
 
 Relations::Partners Relations::partnersOf(std::uint64_t word) const
@@ -221,7 +240,7 @@ Relations::Partners Relations::partnersOf(std::uint64_t word) const
         if (s.word == 0)
             return {};
         if (s.word == word)
-            return {partners_.data() + s.first, static_cast<int>(s.count)};
+            return {partners_.data() + s.first, static_cast<int>(s.count), s.bloom};
     }
 }
 

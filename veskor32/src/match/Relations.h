@@ -38,8 +38,11 @@ public:
     struct Partners {
         const Partner *first = nullptr;
         int count = 0;
+        std::uint64_t bloom = 0;  // one bit per partner, by the low bits of its hash
         Relation find(std::uint64_t word) const
         {
+            if (word == 0 || !((bloom >> (word & 63)) & 1u))
+                return Relation::None;
             for (int i = 0; i < count; ++i)
                 if (first[i].word == word)
                     return first[i].relation;
@@ -68,6 +71,7 @@ private:
     struct Slot {
         std::uint64_t word = 0;  // 0: empty
         std::uint32_t first = 0, count = 0;
+        std::uint64_t bloom = 0;
     };
     std::vector<Slot> partnerSlots_;  // open addressing: one cache line per lookup
     std::vector<std::uint64_t> keys_;  // 0: empty slot

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -39,7 +39,7 @@ bool singleWord(const std::string &form)
 std::unique_ptr<Marks> build(Lang lang)
 {
     // Plain key of every one-word form, and which genders use it.
-    std::map<std::string, int> genders;  // key -> bit 1 man, bit 2 woman
+    std::unordered_map<std::string, int> genders;  // key -> bit 1 man, bit 2 woman
     std::vector<std::pair<std::string, std::string>> women;  // form, key
     char key[256];
     dict::forEachGenderedForename(lang, [&](const std::string &form, char gender, bool) {
