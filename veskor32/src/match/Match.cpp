@@ -35,6 +35,7 @@ struct Side {
     const Words &words;
     const char *raw;
     const Relations::Partners *partners = nullptr;  // the prepared side's
+    const Relations *related = nullptr;             // set when any of them has partners
 };
 
 float caseSimilarity(const char *a, int na, const char *b, int nb)
@@ -89,6 +90,8 @@ float truncationSimilarity(const char *cut, int nc, const char *full, int nf)
 // Hashes of text1's words, made when a prepared word first needs one.
 // 0 for a word no relation holds (told by its length and letters, without hashing).
 struct LazyHashes {
+    explicit LazyHashes(const Relations *r) : relations(r) {}
+    const Relations *relations;  // null: the prepared side has no related words
     std::uint64_t value[kMaxWords];
     std::uint32_t made = 0;
     std::uint64_t of(const Words &w, int i)
@@ -96,7 +99,7 @@ struct LazyHashes {
         if (!(made & (1u << i))) {
             const char *folded = w.folded + w.word[i].folded;
             const int length = w.word[i].length;
-            value[i] = relations().mayRelate(folded, length) ? Relations::hashOf(folded, length) : 0;
+            value[i] = relations->mayRelate(folded, length) ? Relations::hashOf(folded, length) : 0;
             made |= 1u << i;
         }
         return value[i];
@@ -111,7 +114,7 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
         return caseSimilarity(x.raw + a.raw, a.rawLength, y.raw + b.raw, b.rawLength);
     if (a.numeric && b.numeric)
         return kNumberMismatch;
-    if (y.partners && y.partners[j].count && !a.numeric) {
+    if (hashes.relations && y.partners[j].count && !a.numeric) {
         const Relation r = y.partners[j].find(hashes.of(x.words, i));
         if (r == Relation::SameName)
             return kSameName;
@@ -177,7 +180,7 @@ float similarity(const Side &x, const Side &y, const PatternMasks *yMasks)
         w1[i] = weight(x.words.word[i]);
     for (int j = 0; j < n2; ++j)
         w2[j] = weight(y.words.word[j]);
-    LazyHashes hashes;
+    LazyHashes hashes(y.related);
     for (int i = 0; i < n1; ++i)
         for (int j = 0; j < n2; ++j) {
             const float s = wordSimilarity(x, i, y, j, yMasks[j], hashes);
@@ -254,7 +257,7 @@ int score(const char *text1, const char *text2)
     splitWords(text1, first);
     if (first.count == 0 || second->words.count == 0)
         return 0;
-    const float words = similarity(Side{first, text1}, Side{second->words, raw2, second->partners}, second->masks);
+    const float words = similarity(Side{first, text1}, Side{second->words, raw2, second->partners, second->related}, second->masks);
     const float joined = joinedSimilarity(first, *second);
     const float s = words > joined ? words : joined;
     int result = s > 0 ? static_cast<int>(s * 100.0f + 0.5f) : 0;

@@ -45,6 +45,7 @@ void splitWords(const char *text, Words &out)
 void prepare(const char *text, const Relations &relations, PreparedWords &out)
 {
     splitWords(text, out.words);
+    out.related = nullptr;
     for (int i = 0; i < out.words.count; ++i) {
         const Word &w = out.words.word[i];
         buildMasks(out.words.folded + w.folded, w.length, out.masks[i]);
@@ -52,6 +53,8 @@ void prepare(const char *text, const Relations &relations, PreparedWords &out)
         out.partners[i] = !w.numeric && relations.mayRelate(folded, w.length)
                               ? relations.partnersOf(Relations::hashOf(folded, w.length))
                               : Relations::Partners{};
+        if (out.partners[i].count)
+            out.related = &relations;
     }
     if (out.words.foldedLength <= kMaxWordChars)
         buildMasks(out.words.folded, out.words.foldedLength, out.joined);

@@ -38,8 +38,9 @@ struct PreparedWords {
     // All words run together, for texts that split a name differently
     // (Gian Luca / Gianluca); only when short enough for one mask.
     PatternMasks joined;
-    // What the forename relations know of each word.
+    // What the forename relations know of each word; related: any of them has partners.
     Relations::Partners partners[kMaxWords];
+    const Relations *related = nullptr;
 };
 
 void prepare(const char *text, const Relations &relations, PreparedWords &out);
