@@ -114,7 +114,7 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
         return caseSimilarity(x.raw + a.raw, a.rawLength, y.raw + b.raw, b.rawLength);
     if (a.numeric && b.numeric)
         return kNumberMismatch;
-    if (hashes.relations && y.partners[j].count && !a.numeric) {
+    if (hashes.relations && y.partners[j].count && !a.numeric && y.partners[j].mayHold(fa[0])) {
         const Relation r = y.partners[j].find(hashes.of(x.words, i));
         if (r == Relation::SameName)
             return kSameName;

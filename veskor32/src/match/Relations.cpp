@@ -188,6 +188,7 @@ void Relations::add(const std::string &wordA, const std::string &wordB, Relation
     values_[i] = r;
     ++used_;
     pairs_.emplace_back(a, b);
+    pairFirsts_.emplace_back(wordA.empty() ? '\0' : wordA[0], wordB.empty() ? '\0' : wordB[0]);
     for (const std::string *w : {&wordA, &wordB}) {
         const std::uint32_t bit = signature(w->data(), static_cast<int>(w->size()));
         filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
@@ -199,10 +200,11 @@ void Relations::index()
     // (word, partner) both ways, sorted by word: each word's partners lie together.
     std::vector<std::pair<std::uint64_t, Partner>> all;
     all.reserve(pairs_.size() * 2);
-    for (const auto &[a, b] : pairs_) {
+    for (size_t k = 0; k < pairs_.size(); ++k) {
+        const auto [a, b] = pairs_[k];
         const Relation r = between(a, b);
-        all.push_back({a, {b, r}});
-        all.push_back({b, {a, r}});
+        all.push_back({a, {b, r, pairFirsts_[k].second}});
+        all.push_back({b, {a, r, pairFirsts_[k].first}});
     }
     std::sort(all.begin(), all.end(), [](const auto &x, const auto &y) { return x.first < y.first; });
     size_t words = 0;
@@ -218,17 +220,21 @@ void Relations::index()
         const std::uint64_t word = all[k].first;
         const auto first = static_cast<std::uint32_t>(partners_.size());
         std::uint64_t bloom = 0;
+        std::uint32_t letters = 0;
         for (; k < all.size() && all[k].first == word; ++k) {
             partners_.push_back(all[k].second);
             bloom |= std::uint64_t{1} << (all[k].second.word & 63);
+            letters |= 1u << letterBit(all[k].second.first);
         }
         size_t i = word & (slots - 1);
         while (partnerSlots_[i].word != 0)
             i = (i + 1) & (slots - 1);
-        partnerSlots_[i] = {word, first, static_cast<std::uint32_t>(partners_.size()) - first, bloom};
+        partnerSlots_[i] = {word, first, static_cast<std::uint32_t>(partners_.size()) - first, bloom, letters};
     }
     pairs_.clear();
     pairs_.shrink_to_fit();
+    pairFirsts_.clear();
+    pairFirsts_.shrink_to_fit();
 }
 
 Relations::Partners Relations::partnersOf(std::uint64_t word) const
@@ -240,7 +246,7 @@ Relations::Partners Relations::partnersOf(std::uint64_t word) const
         if (s.word == 0)
             return {};
         if (s.word == word)
-            return {partners_.data() + s.first, static_cast<int>(s.count), s.bloom};
+            return {partners_.data() + s.first, static_cast<int>(s.count), s.bloom, s.firstLetters};
     }
 }
 

@@ -34,11 +34,15 @@ public:
     struct Partner {
         std::uint64_t word;
         Relation relation;
+        char first;  // the partner's first folded letter
     };
     struct Partners {
         const Partner *first = nullptr;
         int count = 0;
-        std::uint64_t bloom = 0;  // one bit per partner, by the low bits of its hash
+        std::uint64_t bloom = 0;       // one bit per partner, by the low bits of its hash
+        std::uint32_t firstLetters = 0;  // one bit per first letter of a partner
+        // Whether a word starting with this folded letter may be a partner.
+        bool mayHold(char first) const { return (firstLetters >> letterBit(first)) & 1u; }
         Relation find(std::uint64_t word) const
         {
             if (word == 0 || !((bloom >> (word & 63)) & 1u))
@@ -50,6 +54,7 @@ public:
         }
     };
     Partners partnersOf(std::uint64_t word) const;
+    static int letterBit(char c) { return c >= 'a' && c <= 'z' ? c - 'a' : 26; }
     // Called once all pairs are in.
     void index();
 
@@ -67,11 +72,13 @@ private:
     void grow();
 
     std::vector<std::pair<std::uint64_t, std::uint64_t>> pairs_;  // as added, for the index
+    std::vector<std::pair<char, char>> pairFirsts_;                // their first letters
     std::vector<Partner> partners_;                               // grouped by word
     struct Slot {
         std::uint64_t word = 0;  // 0: empty
         std::uint32_t first = 0, count = 0;
         std::uint64_t bloom = 0;
+        std::uint32_t firstLetters = 0;
     };
     std::vector<Slot> partnerSlots_;  // open addressing: one cache line per lookup
     std::vector<std::uint64_t> keys_;  // 0: empty slot
