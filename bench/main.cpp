@@ -16,7 +16,7 @@ namespace {
 
 constexpr double kThreshold = 70;
 constexpr double kTargetAuc = 0.95;
-constexpr double kTargetGender = 0.95;
+constexpr double kTargetGender = 0.97;
 
 }  // namespace
 
