@@ -24,6 +24,8 @@ std::string productKey(const std::string &kind, const std::string &text, int lan
     std::string cleansed = text;
     if (kind == "forenames") {
         cleansed = apply(Normalise, cleansed, lang, 12);
+    } else if (kind == "names") {
+        cleansed = apply(Normalise, apply(Normalise, cleansed, lang, 7), lang, 12);
     } else if (kind == "companies") {
         cleansed = apply(Exclude, cleansed, lang, 1);
     } else if (kind == "addresses") {

@@ -12,7 +12,7 @@ struct Pair {
     std::string text1, text2;
 };
 
-inline constexpr const char *kKinds[] = {"forenames", "surnames", "companies", "addresses"};
+inline constexpr const char *kKinds[] = {"forenames", "surnames", "names", "companies", "addresses"};
 inline constexpr const char *kLangFolders[] = {"en", "fr", "de", "it", "es"};
 
 // Lines starting with '#' and malformed lines are skipped (and counted in *skipped).

@@ -10,6 +10,8 @@ Run from this folder: python3 make_pairs.py
 import difflib
 import random
 
+import category_pairs as cat
+
 PER_LABEL = 45
 
 DATA = {
@@ -58,7 +60,7 @@ DATA = {
             ("François", ["Francois", "Franck"]), ("Thibault", ["Thibaut", "Thibaud"]), ("Jean-Pierre", ["Jean Pierre", "J-Pierre"]),
             ("Stéphane", ["Stephane", "Stefane"]), ("Mathieu", ["Matthieu", "Mattieu"]), ("Geneviève", ["Genevieve", "Ginette"]),
             ("Hélène", ["Helene", "Elène"]), ("Philippe", ["Philipe", "Filipe"]), ("Catherine", ["Katherine", "Cathy"]),
-            ("Raphaël", ["Raphael", "Rafael"]), ("Gaëlle", ["Gaelle", "Gaël"]), ("Anaïs", ["Anais"]),
+            ("Raphaël", ["Raphael", "Rafael"]), ("Gaëlle", ["Gaelle", "Gaële"]), ("Anaïs", ["Anais"]),
             ("Guillaume", ["Guilaume", "Guillome"]), ("Michèle", ["Michelle", "Michele"]), ("Frédéric", ["Frederic", "Fred"]),
             ("Jérôme", ["Jerome", "Gérôme"]), ("Benoît", ["Benoit"]), ("Clément", ["Clement"]), ("Laurent", ["Laurant"]),
             ("Sylvie", ["Silvie"]), ("Yannick", ["Yanick", "Yannik"]), ("Christelle", ["Cristelle"]), ("Joël", ["Joel"]),
@@ -310,6 +312,107 @@ def address_pairs(rng, d):
     return pos, neg
 
 
+ROMAN = [(1000, "M"), (900, "CM"), (500, "D"), (400, "CD"), (100, "C"), (90, "XC"), (50, "L"), (40, "XL"),
+         (10, "X"), (9, "IX"), (5, "V"), (4, "IV"), (1, "I")]
+
+
+def roman(n):
+    out = ""
+    for value, letters in ROMAN:
+        while n >= value:
+            out += letters
+            n -= value
+    return out
+
+
+def forename_category_pairs(lang):
+    rows = []
+    for short, names in cat.NICKNAMES[lang]:
+        rows += [(1, short, name) for name in names]
+    rows += [(0, m, f) for m, f in cat.GENDER_PAIRS[lang]]
+    rows += list(cat.FORENAME_EXTRA[lang])
+    return rows
+
+
+def company_category_pairs(rng, lang):
+    d = cat.COMPANIES[lang]
+    rows = []
+    for full, short in d["abbrev"]:
+        for stem in rng.sample(d["stems"], 2):
+            rows.append((1, full.format(s=stem), short.format(s=stem)))
+    for t1, t2 in d["trades"]:
+        for stem in rng.sample(d["stems"], 2):
+            if lang == "en":
+                rows.append((0, f"{stem} {t1}", f"{stem} {t2}"))
+            else:
+                rows.append((0, f"{t1} {stem}", f"{t2} {stem}"))
+    return rows
+
+
+def address_category_pairs(rng, lang):
+    d = cat.NUMBERS[lang]
+    words = d["words"]
+    rows = []
+    numbers = sorted(words)
+    for template in d["templates"]:
+        for n in rng.sample(numbers, 5):
+            rows.append((1, template.format(n=n), template.format(n=words[n])))
+        for n in rng.sample(numbers, 4):
+            other = rng.choice([m for m in numbers if m != n])
+            rows.append((0, template.format(n=n), template.format(n=words[other])))
+            near = n + rng.choice([1, 10, -1]) if n > 1 else n + 10
+            rows.append((0, template.format(n=n), template.format(n=near)))
+    for template in d["roman_templates"]:
+        for n in (2, 3, 4, 5, 6, 9, 11, 12, 14, 16, 24):
+            if n in words or rng.random() < 0.5:
+                rows.append((1, template.format(r=roman(n)), template.format(r=n)))
+        for a, b in ((2, 3), (4, 6), (11, 12), (14, 16), (9, 11), (24, 26)):
+            rows.append((0, template.format(r=roman(a)), template.format(r=roman(b))))
+    for template in d["ordinal_templates"]:
+        for n, (word, digits) in d["ordinals"].items():
+            rows.append((1, template.format(o=word), template.format(o=digits)))
+        pairs = list(d["ordinals"].items())
+        for (n1, (w1, _)), (n2, (_, g2)) in zip(pairs, pairs[1:]):
+            rows.append((0, template.format(o=w1), template.format(o=g2)))
+    rows += list(cat.STREETS[lang])
+    return rows
+
+
+def full_name_pairs(rng, lang):
+    d = cat.FULL_NAMES[lang]
+    surnames = d["surnames"]
+    rows = []
+    unambiguous = [(short, names[0]) for short, names in cat.NICKNAMES[lang] if len(names) == 1]
+    ambiguous = [(short, names) for short, names in cat.NICKNAMES[lang] if len(names) > 1]
+    for short, name in rng.sample(unambiguous, 8):
+        s = rng.choice(surnames)
+        rows.append((1, f"{short} {s}", f"{name} {s}"))
+    for short, names in rng.sample(ambiguous, 6):
+        s = rng.choice(surnames)
+        rows.append((1, f"{short} {s}", f"{rng.choice(names)} {s}"))
+    for plain, written in d["titles"]:
+        for _ in range(2):
+            s = rng.choice(surnames)
+            name = rng.choice(unambiguous)[1]
+            rows.append((1, f"{plain} {name} {s}", f"{written} {name} {s}"))
+    for _ in range(6):
+        s = rng.choice(surnames)
+        name = rng.choice(unambiguous)[1]
+        rows.append((1, f"{name} {s}", f"{s}, {name}"))
+    for m, f in rng.sample(cat.GENDER_PAIRS[lang], 12):
+        s = rng.choice(surnames)
+        rows.append((0, f"{m} {s}", f"{f} {s}"))
+    for _ in range(8):
+        s1, s2 = rng.sample(surnames, 2)
+        name = rng.choice(unambiguous)[1]
+        rows.append((0, f"{name} {s1}", f"{name} {s2}"))
+    for (n1, _), (n2, _) in zip(rng.sample(unambiguous, 6), rng.sample(unambiguous, 6)):
+        if n1 != n2:
+            s = rng.choice(surnames)
+            rows.append((0, f"{n1} {s}", f"{n2} {s}"))
+    return rows
+
+
 def main():
     for lang, d in DATA.items():
         rng = random.Random(f"tarnwick-{lang}")
@@ -319,6 +422,15 @@ def main():
                                  ("companies", company_pairs(rng, d)),
                                  ("addresses", address_pairs(rng, d))):
             rows += [(kind, "1", a, b) for a, b in pos] + [(kind, "0", a, b) for a, b in neg]
+        # The categories of the second round, from their own random stream so the
+        # pairs above stay as they were.
+        crng = random.Random(f"tarnwick-categories-{lang}")
+        for kind, extra in (("forenames", forename_category_pairs(lang)),
+                            ("surnames", list(cat.SURNAME_EXTRA[lang])),
+                            ("companies", company_category_pairs(crng, lang)),
+                            ("addresses", address_category_pairs(crng, lang)),
+                            ("names", full_name_pairs(crng, lang))):
+            rows += [(kind, str(label), a, b) for label, a, b in extra]
         with open(f"{lang}.tsv", "w", encoding="utf-8", newline="\n") as f:
             f.write("# kind\tlabel\ttext1\ttext2\n")
             for row in rows:

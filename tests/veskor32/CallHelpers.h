@@ -50,6 +50,16 @@ inline std::string customExclude(const std::string &t, const std::string &a, con
 {
     return viaBuffer([&](char *buf, int c) { CustomExclude(t.c_str(), buf, c, a.c_str(), b.c_str(), keep); });
 }
+inline std::string phk(const std::string &t, int lang)
+{
+    return viaBuffer([&](char *b, int c) { GeneratePHK(t.c_str(), b, c, lang, 0, 0, 0, 0, 0, 0); });
+}
+inline int matchIt(const std::string &a, const std::string &b)
+{
+    int score = -1;
+    MatchIt(a.c_str(), b.c_str(), &score, 0);
+    return score;
+}
 inline int pattern(const std::string &t, int lang, int p)
 {
     int r = 12345;

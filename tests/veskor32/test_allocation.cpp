@@ -1,5 +1,5 @@
-// The cleansing, gender and pattern exports run on every record of a
-// database: once the dictionaries are loaded they must not touch the heap.
+// The cleansing, gender, pattern, key and scoring exports run on every record
+// of a database: once the dictionaries are loaded they must not touch the heap.
 #include "CallHelpers.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,11 @@ TEST(HotPath, NoHeapAllocationOnceLoaded)
                 Gender(text, buf, 254, lang, format);
             for (int pattern = 0; pattern <= 3; ++pattern)
                 PatternMatch(text, &r, lang, pattern);
+            GeneratePHK(text, buf, 254, lang, 0, 0, 0, 0, 0, 0);
+            GeneratePHK("Gigi Bgm. Str. XXIV vingt et un Chloe Justine", buf, 254, lang, 1, 1, 1, 1, 0, 0);
         }
+        for (const char *other : {"GIJI FERUCI", "LUIJI FERUCI", "JUSTIN", "BGM. 24 STR.", text})
+            MatchIt("JUSTINE FERUCI", other, &r, 0);
         ApplyCase(text, buf, 254, 0);
         CustomTransform(text, buf, 254, "ltd", "Limited", 1, 1);
         CustomExclude(text, buf, 254, "(", ")", 0);

@@ -46,6 +46,18 @@ TEST(Gender, Table)
         {"Ravelet Marie-Claire", Fr, Last, "F"},
         {"Jos\xE9 Mar\xED" "a Olmedilla", Es, First, "M"},
         {"Olmedilla, Jos\xE9 Mar\xED" "a", Es, Last, "M"},
+        // Decided by the language; a short form of several names takes the gender they share.
+        {"Andrea Bellandi", It, First, "M"},
+        {"Andrea Bellandi", Es, First, "F"},
+        {"Andrea Ashgrove", En, First, "F"},
+        {"Jean Ravelet", Fr, First, "M"},
+        {"Jean Ashgrove", En, First, "F"},
+        {"Mar\xED" "a Jos\xE9 Olmedilla", Es, First, "F"},
+        {"Gigi Ferrucci", It, First, "M"},
+        {"Sasha Ashgrove", En, First, "U"},
+        {"Lulu Ravelet", Fr, First, "U"},
+        {"Justine Ravelet", Fr, First, "F"},
+        {"Julienne Ravelet", Fr, First, "F"},
         // Nothing to go on.
         {"Zqxwv Ashgrove", En, Unknown, "U"},
         {"J. Ashgrove", En, First, "U"},

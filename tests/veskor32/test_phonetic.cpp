@@ -37,10 +37,9 @@ const NamePair kSameKey[] = {
     {Lang::French, "Thibault", "Thibaut"}, {Lang::French, "Rousseau", "Roussot"}, {Lang::French, "Dupont", "Dupond"},
     {Lang::French, "Gauthier", "Gautier"}, {Lang::French, "Lefebvre", "Lef\xE8vre"},
     {Lang::French, "Girault", "Giraud"}, {Lang::French, "Fran\xE7ois", "Fransois"},
-    {Lang::French, "Philippe", "Filipe"}, {Lang::French, "Ren\xE9", "Ren\xE9\x65"},
+    {Lang::French, "Philippe", "Filipe"}, {Lang::French, "Ren\xE9", "Rene"},
     {Lang::French, "Jacques", "Jacque"}, {Lang::French, "Dupr\xE9", "Duprez"}, {Lang::French, "Duprez", "Dupret"},
     {Lang::French, "Christelle", "Cristelle"}, {Lang::French, "Rapha\xEBl", "Raphael"},
-    {Lang::French, "Daniel", "Danielle"},  // true homophones in French
     {Lang::German, "Schmidt", "Schmitt"}, {Lang::German, "Schmidt", "Schmid"}, {Lang::German, "M\xFCller", "Mueller"},
     {Lang::German, "Meyer", "Maier"}, {Lang::German, "Mayer", "Meier"}, {Lang::German, "K\xF6nig", "Koenig"},
     {Lang::German, "Wei\xDF", "Weiss"}, {Lang::German, "Vogel", "Fogel"}, {Lang::German, "Pfeiffer", "Pfeifer"},
@@ -59,6 +58,9 @@ const NamePair kDifferentKey[] = {
     {Lang::English, "Mary", "Meyer"}, {Lang::English, "Harris", "Morris"},
     {Lang::French, "Martin", "Martine"}, {Lang::French, "Jean", "Jeanne"}, {Lang::French, "Simon", "Simone"},
     {Lang::French, "Louis", "Louise"}, {Lang::French, "Bernard", "Bertrand"},
+    // Homophones, but a man and a woman: the forenames keep them apart.
+    {Lang::French, "Daniel", "Danielle"}, {Lang::French, "Ren\xE9", "Ren\xE9\x65"}, {Lang::French, "Michel", "Mich\xE8le"},
+    {Lang::English, "Francis", "Frances"},
     {Lang::German, "Bauer", "Baier"}, {Lang::German, "M\xFCller", "Miller"}, {Lang::German, "Fischer", "Fichter"},
     {Lang::German, "Schmidt", "Smith"}, {Lang::German, "Lang", "Lange"},
     {Lang::Italian, "Mario", "Maria"}, {Lang::Italian, "Luca", "Lucia"}, {Lang::Italian, "Rossi", "Russo"},

@@ -49,10 +49,16 @@ extern "C" {
 #endif
 
 /* Similarity of two texts, 0 (unrelated) to 100 (identical), stored in *score.
- * Symmetric; 0 when either text is empty. `option` is reserved (pass 0). */
+ * Symmetric; 0 when either text is empty. `option` is reserved (pass 0).
+ * A word followed by a full stop counts as cut short: it meets the word it
+ * starts or contracts. Key words of forenames meet the nicknames that stand
+ * for them, and a man's and a woman's look-alike forenames stay apart. */
 VESKOR_API int VESKOR_CALL MatchIt(const char *text1, const char *text2, int *score, int option);
 
-/* Phonetic key of `text`, one key word per input word, upper case.
+/* Phonetic key of `text`, one key word per input word, upper case. Numbers key
+ * as their figures (digits, number words, ordinals, Roman numerals: a number
+ * written in several words is one key word); a word written cut short keeps a
+ * full stop after its key word (not in compact keys).
  * Flags are 0 or 1: drop vowels after a word's first letter, drop digits,
  * drop one-letter words, join the key words without spaces. The last two
  * arguments are reserved (pass 0). */
@@ -61,11 +67,14 @@ VESKOR_API int VESKOR_CALL GeneratePHK(const char *text, char *buffer, int capac
                                        int compact, int reserved1, int reserved2);
 
 /* Word-group methods: long forms to short forms, short to long, removal,
- * and every variant to its canonical form. Whole words or phrases, longest
- * first, case- and accent-insensitive, full stops inside abbreviations
- * ignored; a full stop ending a replaced or removed abbreviation goes with it.
- * A replacement follows the case of what it replaces. The rest of the text is
- * kept; spaces are tidied. */
+ * and every variant to its canonical form (numbers: to their figures). Whole
+ * words or phrases, longest first, case- and accent-insensitive, full stops
+ * inside abbreviations ignored; a full stop ending a replaced or removed
+ * abbreviation goes with it. A replacement follows the case of what it
+ * replaces. A short form that stands for several names stays as written.
+ * Exclude writes trade and institution words out instead of removing them,
+ * and removes nothing from a text made only of the group's words. The rest
+ * of the text is kept; spaces are tidied. */
 VESKOR_API int VESKOR_CALL Abbreviate(const char *text, char *buffer, int capacity, int lang, int group);
 VESKOR_API int VESKOR_CALL Elaborate(const char *text, char *buffer, int capacity, int lang, int group);
 VESKOR_API int VESKOR_CALL Exclude(const char *text, char *buffer, int capacity, int lang, int group);

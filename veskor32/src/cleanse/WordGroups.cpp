@@ -1,6 +1,7 @@
 #include "cleanse/WordGroups.h"
 
 #include "cleanse/Case.h"
+#include "text/Roman.h"
 #include "text/Tokens.h"
 
 namespace veskor::cleanse {
@@ -10,13 +11,16 @@ using text::Byte;
 
 namespace {
 
-// The form a match becomes, or null when the method leaves it alone.
-const std::string *replacementFor(Method method, const dict::PhraseMatch &m)
+// The form a match becomes, or null when the method leaves it alone. A short
+// form that stands for several names stays as written: no one of them is right.
+const std::string *replacementFor(const dict::Dictionary &d, Method method, const dict::PhraseMatch &m)
 {
     const dict::Entry &e = *m.entry;
+    if (e.shared)
+        return nullptr;
     switch (method) {
     case Method::Normalise:
-        return &e.canonical;
+        return d.normalisesToShort() && !e.shortForm.empty() ? &e.shortForm : &e.canonical;
     case Method::Abbreviate:
         if (e.shortForm.empty() || m.kind == FormKind::Short || m.kind == FormKind::ShortVariant)
             return nullptr;
@@ -24,9 +28,27 @@ const std::string *replacementFor(Method method, const dict::PhraseMatch &m)
     case Method::Elaborate:
         return m.kind == FormKind::Short || m.kind == FormKind::ShortVariant ? &e.canonical : nullptr;
     case Method::Exclude:
-        break;
+        // A trade or institution tells companies apart: it stays, written out.
+        return e.kept ? &e.canonical : nullptr;
     }
     return nullptr;
+}
+
+// True when Exclude would leave no word of the text: then nothing is removed,
+// since an empty text would match every other one.
+bool excludesEverything(const dict::Dictionary &d, const Byte *s, size_t len)
+{
+    for (size_t pos = 0;;) {
+        const text::Token t = text::nextToken(s, len, pos);
+        if (t.kind == text::TokenKind::End)
+            return true;
+        dict::PhraseMatch m;
+        if (t.kind == text::TokenKind::Word && !d.matchAt(s, len, t.begin, m))
+            return false;
+        if (t.kind == text::TokenKind::Word && m.entry->kept)
+            return false;
+        pos = t.kind == text::TokenKind::Word ? m.endDot : t.end;
+    }
 }
 
 bool sameWhenFolded(const Byte *s, size_t len, std::string_view form)
@@ -66,6 +88,8 @@ void copy(const Byte *s, size_t b, size_t e, text::Writer &out)
 
 void applyMethod(const dict::Dictionary &dictionary, Method method, const Byte *s, size_t len, text::Writer &out)
 {
+    const bool keepAll = method == Method::Exclude && excludesEverything(dictionary, s, len);
+    const bool readsRoman = dictionary.normalisesToShort() && (method == Method::Normalise || method == Method::Abbreviate);
     size_t pos = 0;
     while (pos < len && !out.full()) {
         const text::Token t = text::nextToken(s, len, pos);
@@ -73,14 +97,23 @@ void applyMethod(const dict::Dictionary &dictionary, Method method, const Byte *
             out.space();
         if (t.kind == text::TokenKind::End)
             break;
+        if (readsRoman && t.kind == text::TokenKind::Word) {
+            if (const int value = text::romanAt(s, len, t.begin, t.end)) {
+                char digits[2];
+                out.put(digits, static_cast<size_t>(text::writeDigits(value, digits)));
+                pos = t.end;
+                continue;
+            }
+        }
         dict::PhraseMatch m;
         const bool canStart = t.kind == text::TokenKind::Word || t.kind == text::TokenKind::Symbol;
-        if (!canStart || !dictionary.matchAt(s, len, t.begin, m)) {
+        if (keepAll || !canStart || !dictionary.matchAt(s, len, t.begin, m)) {
             copy(s, t.begin, t.end, out);
             pos = t.end;
             continue;
         }
-        if (method == Method::Exclude) {
+        const std::string *form = replacementFor(dictionary, method, m);
+        if (method == Method::Exclude && !form) {
             // A hyphen that tied the removed word to its neighbour goes with it.
             size_t end = m.endDot;
             if (t.begin > 0 && s[t.begin - 1] == '-')
@@ -94,7 +127,6 @@ void applyMethod(const dict::Dictionary &dictionary, Method method, const Byte *
             pos = end;
             continue;
         }
-        const std::string *form = replacementFor(method, m);
         if (!form || sameWhenFolded(s + m.begin, m.end - m.begin, *form)) {
             copy(s, m.begin, m.end, out);  // the trailing full stop, if any, is copied next round
             pos = m.end;

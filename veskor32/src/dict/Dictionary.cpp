@@ -154,53 +154,114 @@ std::string Dictionary::keyOf(std::string_view form, int *words)
     return std::string(key, w.keyLens[n - 1]);
 }
 
+namespace {
+
+std::vector<std::string_view> splitFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    for (size_t start = 0;;) {
+        const size_t bar = line.find('|', start);
+        fields.push_back(trimmed(line.substr(start, bar == std::string_view::npos ? bar : bar - start)));
+        if (bar == std::string_view::npos)
+            break;
+        start = bar + 1;
+    }
+    return fields;
+}
+
+// The tag of a line, removed from it: gender letters in gendered files, '+'
+// (kept) and '*' (shared short form) anywhere; 0 when there is none.
+char takeTag(std::string_view &line, bool gendered)
+{
+    if (line.size() <= 2 || line[1] != ' ')
+        return 0;
+    const char t = line[0];
+    if (t == '+' || t == '*' || (gendered && (t == 'M' || t == 'F' || t == 'U'))) {
+        line = trimmed(line.substr(2));
+        return t;
+    }
+    return 0;
+}
+
+}  // namespace
+
 Dictionary Dictionary::parse(std::string_view text, bool gendered)
 {
     Dictionary d;
     d.rehash(64);
+    std::vector<std::string_view> lines;
     while (!text.empty()) {
         const size_t nl = text.find('\n');
-        std::string_view line = trimmed(text.substr(0, nl));
+        const std::string_view line = trimmed(text.substr(0, nl));
         text = nl == std::string_view::npos ? std::string_view{} : text.substr(nl + 1);
-        if (line.empty() || line.front() == '#')
-            continue;
-        char gender = 'U';
-        if (gendered && line.size() > 2 && (line[0] == 'M' || line[0] == 'F' || line[0] == 'U') && line[1] == ' ') {
-            gender = line[0];
-            line = trimmed(line.substr(2));
-        }
-        std::vector<std::string_view> fields;
-        for (size_t start = 0;;) {
-            const size_t bar = line.find('|', start);
-            fields.push_back(trimmed(line.substr(start, bar == std::string_view::npos ? bar : bar - start)));
-            if (bar == std::string_view::npos)
-                break;
-            start = bar + 1;
-        }
-        int canonicalWords = 0, words = 0;
-        const std::string canonicalKey = keyOf(fields[0], &canonicalWords);
-        if (canonicalKey.empty())
-            continue;
-        const auto index = static_cast<std::uint32_t>(d.entries_.size());
-        d.entries_.push_back({std::string(fields[0]), fields.size() > 1 ? std::string(fields[1]) : std::string(), gender});
-        for (size_t f = 0; f < fields.size(); ++f) {
-            const std::string key = f == 0 ? canonicalKey : keyOf(fields[f], &words);
-            if (f == 0)
-                words = canonicalWords;
-            if (key.empty())
+        if (!line.empty() && line.front() != '#')
+            lines.push_back(line);
+    }
+    // Shared short forms first: they win over an entry that also lists them.
+    std::vector<std::pair<std::uint32_t, std::vector<std::string_view>>> shared;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::string_view line : lines) {
+            const char tag = takeTag(line, gendered);
+            if ((tag == '*') != (pass == 0))
                 continue;
-            FormKind kind = FormKind::LongVariant;
-            if (f == 0)
-                kind = FormKind::Canonical;
-            else if (f == 1)
-                kind = FormKind::Short;
-            else if (looksAbbreviated({fields[f], key.size(), words}, {fields[0], canonicalKey.size(), canonicalWords}))
-                kind = FormKind::ShortVariant;
-            d.insert(key, index, kind, isCapitalsCode(fields[f]));
-            d.maxWords_ = std::max(d.maxWords_, words);
-            const size_t space = key.find(' ');
-            d.noteFirstWord(hashOf(key.data(), static_cast<int>(space == std::string::npos ? key.size() : space)));
+            // "* M Charlie|Charles|Charlotte": the gender the short form has on its own.
+            const char ownGender = tag == '*' ? takeTag(line, gendered) : 0;
+            std::vector<std::string_view> fields = splitFields(line);
+            int canonicalWords = 0, words = 0;
+            const std::string canonicalKey = keyOf(fields[0], &canonicalWords);
+            if (canonicalKey.empty())
+                continue;
+            const auto index = static_cast<std::uint32_t>(d.entries_.size());
+            Entry e;
+            e.canonical = std::string(fields[0]);
+            e.gender = tag == 'M' || tag == 'F' ? tag : (ownGender == 'M' || ownGender == 'F' ? ownGender : 'U');
+            e.kept = tag == '+';
+            e.shared = tag == '*';
+            if (e.shared) {
+                shared.push_back({index, {fields.begin() + 1, fields.end()}});
+                fields.resize(1);
+            } else if (fields.size() > 1) {
+                e.shortForm = std::string(fields[1]);
+            }
+            for (std::string_view f : fields)
+                if (!f.empty())
+                    e.forms.emplace_back(f);
+            d.entries_.push_back(std::move(e));
+            for (size_t f = 0; f < fields.size(); ++f) {
+                const std::string key = f == 0 ? canonicalKey : keyOf(fields[f], &words);
+                if (f == 0)
+                    words = canonicalWords;
+                if (key.empty())
+                    continue;
+                FormKind kind = FormKind::LongVariant;
+                if (f == 0)
+                    kind = tag == '*' ? FormKind::ShortVariant : FormKind::Canonical;
+                else if (f == 1)
+                    kind = FormKind::Short;
+                else if (looksAbbreviated({fields[f], key.size(), words}, {fields[0], canonicalKey.size(), canonicalWords}))
+                    kind = FormKind::ShortVariant;
+                d.insert(key, index, kind, isCapitalsCode(fields[f]));
+                d.maxWords_ = std::max(d.maxWords_, words);
+                const size_t space = key.find(' ');
+                d.noteFirstWord(hashOf(key.data(), static_cast<int>(space == std::string::npos ? key.size() : space)));
+            }
         }
+    }
+    // A shared form takes the gender its names agree on, unless its line gives one.
+    for (auto &[index, names] : shared) {
+        Entry &e = d.entries_[index];
+        const char own = e.gender;
+        char agreed = 0;
+        for (std::string_view name : names) {
+            const std::string key = keyOf(name);
+            const Slot *slot = key.empty() ? nullptr : d.find(key.data(), static_cast<int>(key.size()));
+            if (!slot || d.entries_[slot->entry].shared || slot->kind != FormKind::Canonical)
+                continue;
+            e.targets.push_back(slot->entry);
+            const char g = d.entries_[slot->entry].gender;
+            agreed = agreed == 0 ? g : (agreed == g ? agreed : 'U');
+        }
+        e.gender = own != 'U' ? own : (agreed ? agreed : 'U');
     }
     return d;
 }

@@ -20,6 +20,14 @@ struct Entry {
     std::string canonical;
     std::string shortForm;  // may be empty
     char gender = 'U';      // 'M', 'F' or 'U'
+    // A short form standing for several entries ("Gigi": Luigi, Pierluigi): no
+    // one canonical form can replace it, so it stays as written.
+    bool shared = false;
+    // A word that tells one company from another (a trade, an institution):
+    // Exclude writes it out in full instead of removing it.
+    bool kept = false;
+    std::vector<std::uint32_t> targets;  // entries a shared form stands for
+    std::vector<std::string> forms;      // every form as listed, canonical first
 };
 
 // A phrase found in a text: text[begin, end) with end past a trailing full stop
@@ -40,11 +48,17 @@ public:
 
     Dictionary() = default;
     // Windows-1252 text, one entry a line: "[TAG ]canonical|short|variant...".
+    // Tags: "M ", "F ", "U " (gendered files), "+ " (kept by Exclude) and
+    // "* " for a short form standing for several entries ("* Gigi|Luigi|Pierluigi"),
+    // optionally followed by the gender it has on its own ("* M Charlie|...").
     // Lines that make no sense are skipped.
     static Dictionary parse(std::string_view text, bool gendered);
 
     bool empty() const { return entries_.empty(); }
     void setCodesEndText(bool on) { codesEndText_ = on; }
+    // Numbers: the figure is the form everything else comes to ("five" -> "5").
+    void setNormalisesToShort(bool on) { normalisesToShort_ = on; }
+    bool normalisesToShort() const { return normalisesToShort_; }
     size_t size() const { return entries_.size(); }
     const Entry &entry(size_t i) const { return entries_[i]; }
 
@@ -93,6 +107,7 @@ private:
     int maxWords_ = 0;
     std::uint64_t firstWords_[kFilterBits / 64] = {};
     bool codesEndText_ = false;
+    bool normalisesToShort_ = false;
 };
 
 }  // namespace veskor::dict

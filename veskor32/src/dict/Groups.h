@@ -13,11 +13,13 @@ struct GroupFile {
     // a country ends an address, while the same letters inside it are words
     // ("12 RUE DE LA PAIX").
     bool codesEndText = false;
+    // Normalise writes the short form (numbers: "five" -> "5").
+    bool normalisesToShort = false;
 };
 
 inline constexpr GroupFile kGroupFiles[] = {
     {12, "forenames", true},   {7, "titles", true},       {6, "suffixes", false},
-    {4, "occupations", false}, {5, "numbering", false},   {1, "business", false},
+    {4, "occupations", false}, {5, "numbering", false, false, true},   {1, "business", false},
     {0, "thoroughfares", false}, {8, "buildings", false}, {9, "localities", false},
     {2, "countries", false, true},
 };

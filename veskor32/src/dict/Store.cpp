@@ -40,6 +40,7 @@ std::unique_ptr<Dictionary> load(int langIndex, int group)
             text.append(f.data, f.size);
     auto d = std::make_unique<Dictionary>(Dictionary::parse(text, g && g->gendered));
     d->setCodesEndText(g && g->codesEndText);
+    d->setNormalisesToShort(g && g->normalisesToShort);
     return d;
 }
 

@@ -21,10 +21,21 @@ constexpr float kMinNumberWeight = 4;
 constexpr float kInitialMatch = 0.75f;
 // Words run together or split (Gian Luca / Gianluca, Mac Donald / MacDonald).
 constexpr float kJoinedCost = 0.97f;
+// A word cut short with a full stop that starts the other word ("Gymn." /
+// "Gymnasium"), or whose letters the other holds in order from the same first
+// letter, a contraction ("Bgm." / "Burgermeister"). Without the full stop a
+// shorter word is a name of its own (Martin / Martinez, Bianchi / Bianchini).
+constexpr float kTruncation = 0.92f;
+constexpr float kContraction = 0.85f;
+// A nickname and a name it stands for; a man's and a woman's look-alike forenames.
+constexpr float kSameName = 0.92f;
+constexpr float kOtherGender = 0.2f;
 
 struct Side {
     const Words &words;
     const char *raw;
+    const Relations::Partners *partners = nullptr;  // the prepared side's
+    const Relations *related = nullptr;             // set when any of them has partners
 };
 
 float caseSimilarity(const char *a, int na, const char *b, int nb)
@@ -62,7 +73,40 @@ float letterSimilarity(const char *a, int na, const char *b, int nb, const Patte
     return s;
 }
 
-float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks)
+// How a word written cut short (short, with its full stop) stands to a longer
+// word: 0 when it is no cut of it.
+float truncationSimilarity(const char *cut, int nc, const char *full, int nf)
+{
+    if (nc >= nf || cut[0] != full[0])
+        return 0;
+    if (std::memcmp(cut, full, static_cast<size_t>(nc)) == 0)
+        return kTruncation;
+    int k = 1;
+    for (int i = 1; i < nf && k < nc; ++i)
+        k += full[i] == cut[k];
+    return k == nc ? kContraction : 0;
+}
+
+// Hashes of text1's words, made when a prepared word first needs one.
+// 0 for a word no relation holds (told by its length and letters, without hashing).
+struct LazyHashes {
+    explicit LazyHashes(const Relations *r) : relations(r) {}
+    const Relations *relations;  // null: the prepared side has no related words
+    std::uint64_t value[kMaxWords];
+    std::uint32_t made = 0;
+    std::uint64_t of(const Words &w, int i)
+    {
+        if (!(made & (1u << i))) {
+            const char *folded = w.folded + w.word[i].folded;
+            const int length = w.word[i].length;
+            value[i] = relations->mayRelate(folded, length) ? Relations::hashOf(folded, length) : 0;
+            made |= 1u << i;
+        }
+        return value[i];
+    }
+};
+
+float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMasks &masks, LazyHashes &hashes)
 {
     const Word &a = x.words.word[i], &b = y.words.word[j];
     const char *fa = x.words.folded + a.folded, *fb = y.words.folded + b.folded;
@@ -70,6 +114,19 @@ float wordSimilarity(const Side &x, int i, const Side &y, int j, const PatternMa
         return caseSimilarity(x.raw + a.raw, a.rawLength, y.raw + b.raw, b.rawLength);
     if (a.numeric && b.numeric)
         return kNumberMismatch;
+    if (hashes.relations && y.partners[j].count && !a.numeric && y.partners[j].mayHold(fa[0])) {
+        const Relation r = y.partners[j].find(hashes.of(x.words, i));
+        if (r == Relation::SameName)
+            return kSameName;
+        if (r == Relation::OtherGender)
+            return kOtherGender;
+    }
+    if (a.truncated || b.truncated) {
+        const float t = a.length < b.length ? (a.truncated ? truncationSimilarity(fa, a.length, fb, b.length) : 0)
+                                            : (b.truncated ? truncationSimilarity(fb, b.length, fa, a.length) : 0);
+        if (t > 0)
+            return t;
+    }
     if ((a.length == 1 || b.length == 1) && fa[0] == fb[0])
         return kInitialMatch;
     const float s = letterSimilarity(fa, a.length, fb, b.length, masks);
@@ -123,9 +180,10 @@ float similarity(const Side &x, const Side &y, const PatternMasks *yMasks)
         w1[i] = weight(x.words.word[i]);
     for (int j = 0; j < n2; ++j)
         w2[j] = weight(y.words.word[j]);
+    LazyHashes hashes(y.related);
     for (int i = 0; i < n1; ++i)
         for (int j = 0; j < n2; ++j) {
-            const float s = wordSimilarity(x, i, y, j, yMasks[j]);
+            const float s = wordSimilarity(x, i, y, j, yMasks[j], hashes);
             if (xRows)
                 sim[i][j] = s;
             else
@@ -170,7 +228,7 @@ const CacheSlot &preparedFor(Cache &c, const char *text, size_t length)
     c.next = (c.next + 1) % kCacheSlots;
     std::memcpy(s.text, text, length + 1);
     s.length = static_cast<int>(length);
-    prepare(s.text, s.prepared);
+    prepare(s.text, relations(), s.prepared);
     s.valid = true;
     return s;
 }
@@ -189,7 +247,7 @@ int score(const char *text1, const char *text2)
     const char *raw2;
     constinit thread_local PreparedWords uncached{};  // too long to keep; per thread like the cache
     if (length2 > kMaxTextBytes) {
-        prepare(text2, uncached);
+        prepare(text2, relations(), uncached);
         second = &uncached;
         raw2 = text2;
     } else {
@@ -202,7 +260,7 @@ int score(const char *text1, const char *text2)
     splitWords(text1, first);
     if (first.count == 0 || second->words.count == 0)
         return 0;
-    const float words = similarity(Side{first, text1}, Side{second->words, raw2}, second->masks);
+    const float words = similarity(Side{first, text1}, Side{second->words, raw2, second->partners, second->related}, second->masks);
     const float joined = joinedSimilarity(first, *second);
     const float s = words > joined ? words : joined;
     int result = s > 0 ? static_cast<int>(s * 100.0f + 0.5f) : 0;
@@ -218,6 +276,7 @@ void release()
 {
     for (CacheSlot &s : cache().slot)
         s.valid = false;
+    releaseRelations();
 }
 
 }  // namespace veskor::match

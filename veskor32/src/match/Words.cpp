@@ -35,18 +35,26 @@ void splitWords(const char *text, Words &out)
         for (int k = 0; k < length; ++k)
             w.numeric = w.numeric && text::isDigit(static_cast<Byte>(out.folded[f + k]));
         w.rawLength = static_cast<short>(at - w.raw);
+        w.truncated = !w.numeric && length >= 2 && at < kMaxTextBytes && p[at] == '.';
         f += length;
         ++out.count;
     }
     out.foldedLength = f;
 }
 
-void prepare(const char *text, PreparedWords &out)
+void prepare(const char *text, const Relations &relations, PreparedWords &out)
 {
     splitWords(text, out.words);
+    out.related = nullptr;
     for (int i = 0; i < out.words.count; ++i) {
         const Word &w = out.words.word[i];
         buildMasks(out.words.folded + w.folded, w.length, out.masks[i]);
+        const char *folded = out.words.folded + w.folded;
+        out.partners[i] = !w.numeric && relations.mayRelate(folded, w.length)
+                              ? relations.partnersOf(Relations::hashOf(folded, w.length))
+                              : Relations::Partners{};
+        if (out.partners[i].count)
+            out.related = &relations;
     }
     if (out.words.foldedLength <= kMaxWordChars)
         buildMasks(out.words.folded, out.words.foldedLength, out.joined);

@@ -2,6 +2,7 @@
 // A text split into words for scoring: each word folded to lower-case ASCII
 // (accents off, ß as ss) next to where its original bytes are.
 #include "match/EditDistance.h"
+#include "match/Relations.h"
 
 namespace veskor::match {
 
@@ -14,6 +15,9 @@ struct Word {
     short raw;     // offset into the original text
     short rawLength;
     bool numeric;  // digits only: compared as a number, not spelled
+    // Written cut short (a full stop right after it): it may be the start of
+    // the other side's word ("Gymn." / "Gymnasium").
+    bool truncated;
 };
 
 struct Words {
@@ -34,8 +38,11 @@ struct PreparedWords {
     // All words run together, for texts that split a name differently
     // (Gian Luca / Gianluca); only when short enough for one mask.
     PatternMasks joined;
+    // What the forename relations know of each word; related: any of them has partners.
+    Relations::Partners partners[kMaxWords];
+    const Relations *related = nullptr;
 };
 
-void prepare(const char *text, PreparedWords &out);
+void prepare(const char *text, const Relations &relations, PreparedWords &out);
 
 }  // namespace veskor::match

@@ -15,8 +15,10 @@ public:
     virtual ~Encoder() = default;
     // Key of one word made of Windows-1252 letters only (no digits, no
     // separators). Writes at most kMaxWordKey upper-case ASCII letters into
-    // out, no terminator; returns how many.
-    virtual int encode(const unsigned char *word, int length, char *out) const = 0;
+    // out, no terminator; returns how many. A word that goes on (written cut
+    // short, "Gymn.") is no word end: end-of-word rules do not fire, so its key
+    // stays the start of the full word's key.
+    virtual int encode(const unsigned char *word, int length, char *out, bool goesOn) const = 0;
 };
 
 const Encoder &encoderFor(Lang lang);

@@ -23,10 +23,11 @@ constexpr bool isFront(char c) { return c == 'e' || c == 'i' || c == 'y' || c ==
 
 constexpr bool isKeyVowel(char c) { return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U'; }
 
-bool contextHolds(std::uint16_t ctx, const char *w, int n, int at, int len)
+// goesOn: the word is cut short, so letters (unknown ones) follow its last.
+bool contextHolds(std::uint16_t ctx, const char *w, int n, int at, int len, bool goesOn)
 {
-    const bool hasNext = at + len < n;
-    const char next = hasNext ? w[at + len] : 0;
+    const bool hasNext = at + len < n || goesOn;
+    const char next = at + len < n ? w[at + len] : 0;
     const bool nextVowel = hasNext && isVowelLetter(next);
     if ((ctx & Start) && at != 0)
         return false;
@@ -83,7 +84,7 @@ RuleEncoder::RuleEncoder(const LanguageRules &rules) : rules_(rules)
     }
 }
 
-int RuleEncoder::encode(const unsigned char *word, int length, char *out) const
+int RuleEncoder::encode(const unsigned char *word, int length, char *out, bool goesOn) const
 {
     char w[2 * kMaxWordLetters];
     int n = 0;
@@ -109,7 +110,7 @@ int RuleEncoder::encode(const unsigned char *word, int length, char *out) const
             const int len = length_[b.first + k];
             if (len > n - i || std::memcmp(rule.pattern, w + i, static_cast<size_t>(len)) != 0)
                 continue;
-            if (!contextHolds(rule.ctx, w, n, i, len))
+            if (!contextHolds(rule.ctx, w, n, i, len, goesOn))
                 continue;
             for (const char *p = rule.sound; *p && s < kMaxWordKey; ++p)
                 sounds[s++] = *p;

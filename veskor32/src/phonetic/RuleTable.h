@@ -53,7 +53,7 @@ struct LanguageRules {
 class RuleEncoder final : public Encoder {
 public:
     explicit RuleEncoder(const LanguageRules &rules);
-    int encode(const unsigned char *word, int length, char *out) const override;
+    int encode(const unsigned char *word, int length, char *out, bool goesOn) const override;
 
 private:
     struct Bucket {
