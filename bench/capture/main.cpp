@@ -150,12 +150,12 @@ int main(int argc, char **argv)
                 double(longestSliceNs) / 1e6);
 
     // The bare grid at the same scale: 100,000 x 17 cells filled, then one row deleted near the top.
-    TAdvStringGrid grid;
+    TAdvStringGrid bareGrid;
     timer.restart();
-    fillLarge(grid, kContacts);
+    fillLarge(bareGrid, kContacts);
     const double fillMs = double(timer.nsecsElapsed()) / 1e6;
     timer.restart();
-    DeleteGridRow(&grid, 2, 1);
+    DeleteGridRow(&bareGrid, 2, 1);
     const double deleteMs = double(timer.nsecsElapsed()) / 1e6;
     std::printf("grid fill, %d x 17 cells: %.1f ms; one row deleted: %.1f ms\n", kContacts, fillMs, deleteMs);
     engine.finish();

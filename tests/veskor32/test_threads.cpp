@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 #include <iterator>
 #include <numeric>
@@ -164,6 +165,32 @@ TEST(Threads, EveryExportGivesTheSingleThreadedResult)
             EXPECT_EQ(mismatches, 0) << "round " << round << ", thread " << t;
         }
     }
+}
+
+// A thread's cached second text holds pointers into the forename relations;
+// after Finish (made while no call is in flight) it must be prepared afresh,
+// not read from what Finish freed. The sanitizer builds catch a stale read.
+TEST(Threads, AThreadsCacheDoesNotOutliveFinish)
+{
+    const char *second = "Gigi Rossi";
+    int before = -1, after = -1;
+    std::thread warm([&] { MatchIt("Luigi Rossi", second, &before, 0); });
+    warm.join();
+    // The same worker thread must score again after Finish: keep one alive.
+    std::atomic<int> step{0};
+    std::thread worker([&] {
+        MatchIt("Pierluigi Rossi", second, &before, 0);
+        step = 1;
+        while (step.load() != 2)
+            std::this_thread::yield();
+        MatchIt("Pierluigi Rossi", second, &after, 0);
+    });
+    while (step.load() != 1)
+        std::this_thread::yield();
+    Finish();
+    step = 2;
+    worker.join();
+    EXPECT_EQ(before, after);
 }
 
 }  // namespace

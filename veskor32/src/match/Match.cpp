@@ -1,5 +1,6 @@
 #include "match/Match.h"
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 
@@ -200,6 +201,7 @@ constexpr int kCacheSlots = 4;
 
 struct CacheSlot {
     bool valid = false;
+    unsigned relationsGeneration = 0;
     int length = 0;
     char text[kMaxTextBytes + 1];
     PreparedWords prepared;
@@ -219,16 +221,23 @@ struct Cache {
     return c;
 }
 
+// Prepared words point into the forename relations, which Finish frees: an
+// entry from before the last Finish is never used, in any thread.
+std::atomic<unsigned> relationsGeneration{0};
+
 const CacheSlot &preparedFor(Cache &c, const char *text, size_t length)
 {
+    const unsigned generation = relationsGeneration.load(std::memory_order_acquire);
     for (const CacheSlot &s : c.slot)
-        if (s.valid && static_cast<size_t>(s.length) == length && std::memcmp(s.text, text, length) == 0)
+        if (s.valid && s.relationsGeneration == generation && static_cast<size_t>(s.length) == length
+            && std::memcmp(s.text, text, length) == 0)
             return s;
     CacheSlot &s = c.slot[c.next];
     c.next = (c.next + 1) % kCacheSlots;
     std::memcpy(s.text, text, length + 1);
     s.length = static_cast<int>(length);
     prepare(s.text, relations(), s.prepared);
+    s.relationsGeneration = generation;
     s.valid = true;
     return s;
 }
@@ -270,12 +279,13 @@ int score(const char *text1, const char *text2)
     return result;
 }
 
-// Only the calling thread's cache; other threads' entries stay valid, as they
-// are keyed by content and hold nothing Finish frees.
+// Other threads' entries go stale through the generation: they point into
+// the relations freed here.
 void release()
 {
     for (CacheSlot &s : cache().slot)
         s.valid = false;
+    relationsGeneration.fetch_add(1, std::memory_order_acq_rel);
     releaseRelations();
 }
 
