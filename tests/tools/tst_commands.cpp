@@ -104,7 +104,7 @@ private slots:
         QTest::newRow("no command") << QStringList{} << 2 << "usage:";
         QTest::newRow("unknown command") << QStringList{"encode", "a", "b"} << 2 << "usage:";
         QTest::newRow("missing score source") << QStringList{"score", missing, "x.dta"} << 1 << "cannot open file";
-        QTest::newRow("missing csv") << QStringList{"contacts", missing, "x.dta"} << 1 << "cannot open file";
+        QTest::newRow("missing csv") << QStringList{"contacts", missing, "x.dta"} << 1 << "Cannot open file";
         QTest::newRow("missing dta") << QStringList{"decode", missing} << 1 << "Cannot open file";
         QTest::newRow("bad language") << QStringList{"contacts", kFixtures + "/contacts_small.csv", "x.dta", "--lang", "7"}
                                       << 2 << "unknown --lang value '7'";
