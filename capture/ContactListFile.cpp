@@ -67,6 +67,13 @@ ContactList parseContactList(QByteArrayView bytes)
     const char delimiter = csv::detectDelimiter(bytes);
     list.delimiter = QChar::fromLatin1(delimiter);
 
+    // At most one row a line: reserving spares the list its growth copies.
+    const qsizetype lineCount = std::max(bytes.count('\n'), bytes.count('\r'));
+    const qsizetype expected = std::min<qsizetype>(lineCount, kMaxContactListRows);
+    list.contacts.reserve(expected);
+    list.languages.reserve(expected);
+    list.lines.reserve(expected);
+
     bool haveHeader = false;
     ContactColumns columns;
     qsizetype columnCount = 0;
