@@ -61,6 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, size_t size)
         }
         again += (list.languages[k] ? QByteArray::number(list.languages[k]) : QByteArray()) + "\r\n";
     }
+    if (n == 0)
+        return 0;  // (Qt 6.4 compares two empty int lists with a null memcmp)
     const ContactList back = parseContactList(again);
     if (back.contacts != list.contacts || back.languages != list.languages || !back.rejected.isEmpty())
         std::abort();
