@@ -2,6 +2,7 @@
 // Layout of a contact: fifteen lines in the demo file, and the same fields in
 // columns 2 to 16 of a contact grid behind the ID in column 1.
 #include <QString>
+#include <QTypeInfo>
 
 #include <array>
 
@@ -32,3 +33,6 @@ inline constexpr std::array<const char *, kFieldCount> kEditNames = {
 using Fields = std::array<QString, kFieldCount>;
 
 }  // namespace tarnwick::contact
+
+// Twelve QStrings move as bytes: lists of 100,000 contacts grow by memmove.
+Q_DECLARE_TYPEINFO(tarnwick::contact::Fields, Q_RELOCATABLE_TYPE);

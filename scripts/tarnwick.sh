@@ -5,7 +5,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$here/build"
-packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libicu-dev libgl-dev libgtest-dev libbenchmark-dev
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libicu-dev libgl-dev libgtest-dev libbenchmark-dev libcsv-dev
           clang libclang-rt-14-dev xvfb xauth xdotool libx11-dev fonts-liberation2 fonts-dejavu-core)
 
 install_missing() {

@@ -78,6 +78,24 @@ private slots:
         QCOMPARE(readDtaFile(target).size(), 3 * 15);
     }
 
+    // The program's reader: a Windows-1252 export with semicolons and French
+    // names converts, and a row the reader rejects is reported in English.
+    void contactsReadsSpreadsheetExports()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath("export.csv"), target = dir.filePath("DemoData.dta");
+        writeText(source, "Civilit\xE9;Pr\xE9nom;Nom;Soci\xE9t\xE9;Langue\r\n"
+                          "M.;Fran\xE7ois;L\xE9vy;\"Caf\xE9; Bar\";fran\xE7" "ais\r\n"
+                          "Mme;Anne;Roy;;grec\r\n");
+        const Run r = run({"contacts", source, target});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("export.csv: line 3: row rejected: unknown Language 'grec'")),
+                 qPrintable(r.err));
+        const QStringList lines = readDtaFile(target);
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines.mid(0, 5), (QStringList{"M.", "François", "Lévy", "", "Café; Bar"}));
+    }
+
     void contactsWritesNothingWhenNothingOrNotAllCanBeConverted()
     {
         QTemporaryDir dir;
@@ -104,7 +122,7 @@ private slots:
         QTest::newRow("no command") << QStringList{} << 2 << "usage:";
         QTest::newRow("unknown command") << QStringList{"encode", "a", "b"} << 2 << "usage:";
         QTest::newRow("missing score source") << QStringList{"score", missing, "x.dta"} << 1 << "cannot open file";
-        QTest::newRow("missing csv") << QStringList{"contacts", missing, "x.dta"} << 1 << "cannot open file";
+        QTest::newRow("missing csv") << QStringList{"contacts", missing, "x.dta"} << 1 << "Cannot open file";
         QTest::newRow("missing dta") << QStringList{"decode", missing} << 1 << "Cannot open file";
         QTest::newRow("bad language") << QStringList{"contacts", kFixtures + "/contacts_small.csv", "x.dta", "--lang", "7"}
                                       << 2 << "unknown --lang value '7'";

@@ -5,6 +5,7 @@
 #include "ToolError.h"
 #include "Utf8Text.h"
 
+#include "capture/ContactColumns.h"
 #include "core/DtaFile.h"
 #include "core/Failure.h"
 
@@ -26,7 +27,7 @@ ContactOptions readContactOptions(const QStringList &options)
         } else if (option == QStringLiteral("--lang")) {
             if (i + 1 >= options.size())
                 throw ToolError(QStringLiteral("--lang needs a value (1-5 or en, fr, de, it, es)"));
-            result.lang = parseLanguage(options[++i]);
+            result.lang = contactLanguageOf(options[++i]);
             if (result.lang == 0)
                 throw ToolError(QStringLiteral("unknown --lang value '%1' (1-5 or en, fr, de, it, es)").arg(options[i]));
         } else {
@@ -59,9 +60,9 @@ int contactsCommand(const QString &source, const QString &target, const ContactO
 {
     ContactConversion conversion;
     try {
-        conversion = convertContacts(decodeUtf8(readWholeFile(source)), options.lang, engine);
-    } catch (const ToolError &e) {
-        err << source << ": " << e.located() << "\n";
+        conversion = convertContacts(readContactList(source), options.lang, engine);
+    } catch (const Failure &e) {
+        err << source << ": " << e.message() << "\n";
         return Failed;
     }
     for (const RejectedRow &row : conversion.rejected)
