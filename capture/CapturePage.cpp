@@ -1,6 +1,7 @@
 #include "CapturePage.h"
 
 #include "ContactGrid.h"
+#include "ContactListFile.h"
 #include "ContactRekeyer.h"
 #include "TfrmDupes.h"
 #include "TfrmListDupes.h"
@@ -9,10 +10,12 @@
 #include "core/ProgramState.h"
 #include "widgets/TAdvStringGrid.h"
 #include "widgets/HandlerGuard.h"
+#include "widgets/Messages.h"
 #include "widgets/Panels.h"
 #include "widgets/Pictures.h"
 
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QThread>
 #include <QToolButton>
 
@@ -26,7 +29,7 @@ struct GlyphButton {
     int hintKey;
     void (CapturePage::*click)();
 };
-constexpr int kButtonCount = 9;
+constexpr int kButtonCount = 10;
 const GlyphButton kButtons[kButtonCount] = {
     {"sbFirst", "first", "First record", 128, &CapturePage::sbFirstClick},
     {"sbPrev", "prev", "Previous record", 129, &CapturePage::sbPrevClick},
@@ -36,6 +39,7 @@ const GlyphButton kButtons[kButtonCount] = {
     {"sbDelete", "delete", "Delete a record", 133, &CapturePage::sbDeleteClick},
     {"sbUpdate", "amend", "Amend a record", 134, &CapturePage::sbUpdateClick},
     {"sbSearchOptions", "search_options", "Search Options", 140, &CapturePage::sbSearchOptionsClick},
+    {"sbOpenList", "open_list", "Open a contact list", 164, &CapturePage::sbOpenListClick},
     {"sbFindDuplicates", "find_duplicates", "Find all duplicates in the list", 165, &CapturePage::sbFindDuplicatesClick},
 };
 
@@ -45,6 +49,8 @@ constexpr int kButtonSide = 26;
 constexpr qint64 kRekeySliceNs = 8'000'000;
 // The demo file's keys are made in the language the program starts in.
 constexpr int kStartLanguage = 1;
+// Rows named one by one when a list had rows that could not be used.
+constexpr int kRejectionsShown = 20;
 
 }  // namespace
 
@@ -76,6 +82,10 @@ CapturePage::CapturePage(Engine &engine, ProgramState &state, QWidget *parent)
     connect(m_grid, &TAdvStringGrid::rowChosen, this, [this] { guarded(this, [this] { sgDemoClick(); }); });
     m_rekeyer = std::make_unique<ContactRekeyer>(m_engine, *m_grid, kStartLanguage);
     m_listDupes = new TfrmListDupes(m_engine, this);
+    askListPath = [this] {
+        return QFileDialog::getOpenFileName(this, CatalogueText(CurrentLanguage, 164), QString(),
+                                            CatalogueText(CurrentLanguage, 195) + QStringLiteral(" (*.csv *.txt);;*"));
+    };
     m_rekeyTimer.setInterval(0);
     connect(&m_rekeyTimer, &QTimer::timeout, this, [this] { guarded(this, [this] { rekeySlice(); }); });
 
@@ -222,6 +232,34 @@ void CapturePage::sbSearchOptionsClick()
 {
     if (m_searchOptions)
         m_searchOptions->exec();
+}
+
+void CapturePage::sbOpenListClick()
+{
+    const QString path = askListPath ? askListPath() : QString();
+    if (path.isEmpty())
+        return;
+    // A file that cannot be used throws here, before the list in memory is touched.
+    const ContactList list = readContactList(path);
+    m_rekeyTimer.stop();
+    m_state.LastContactId = loadContactList(m_grid, list.contacts);
+    m_rekeyer->rekeyAll(m_state.EngineLanguage);
+    m_rekeyTimer.start();
+    m_grid->setCurrentRow(1);
+    ShowCurrentContact();
+    if (list.rejected.isEmpty())
+        return;
+    QStringList text{CatalogueText(CurrentLanguage, 176)
+                         .arg(list.contacts.size())
+                         .arg(list.rejected.size())};
+    for (qsizetype i = 0; i < list.rejected.size() && i < kRejectionsShown; ++i)
+        text.append(CatalogueText(CurrentLanguage, 177)
+                        .arg(list.rejected[i].line)
+                        .arg(rejectionText(CurrentLanguage, list.rejected[i])));
+    if (list.rejected.size() > kRejectionsShown)
+        text.append(CatalogueText(CurrentLanguage, 178).arg(list.rejected.size() - kRejectionsShown));
+    Messages::show(this, {Messages::Icon::Information, CatalogueText(CurrentLanguage, 164),
+                          text.join(QLatin1Char('\n'))});
 }
 
 void CapturePage::sbFindDuplicatesClick()

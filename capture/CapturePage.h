@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QToolButton;
@@ -48,6 +49,10 @@ public:
     void sbAddClick() { CheckForDuplicates(CaptureMode::Add); }
     void sbUpdateClick() { CheckForDuplicates(CaptureMode::Amend); }
     void sbSearchOptionsClick();
+    // Replaces the list in memory by a contact list file of the user's.
+    void sbOpenListClick();
+    // Where Open finds its file; a file dialog unless a test says otherwise.
+    std::function<QString()> askListPath;
     // Every duplicate inside the list, by the current search options.
     void sbFindDuplicatesClick();
     TfrmListDupes *listDupes() const { return m_listDupes; }
@@ -69,7 +74,7 @@ private:
     TAdvStringGrid *m_grid = nullptr;
     std::unique_ptr<ContactRekeyer> m_rekeyer;
     QTimer m_rekeyTimer;
-    std::array<QToolButton *, 9> m_buttons{};
+    std::array<QToolButton *, 10> m_buttons{};
     TfrmListDupes *m_listDupes = nullptr;
     TfrmSearchOptions *m_searchOptions = nullptr;
     TfrmDupes *m_dupes = nullptr;

@@ -63,6 +63,26 @@ int loadContactRows(TAdvStringGrid *grid, const TextLines &lines)
     return count;
 }
 
+int loadContactList(TAdvStringGrid *grid, const QList<contact::Fields> &contacts)
+{
+    const int count = int(contacts.size());
+    grid->beginUpdate();
+    shapeContactGrid(grid, count + 2);
+    QStringList cells;
+    cells.reserve(contact::kColumns);
+    for (int k = 0; k < count; ++k) {
+        cells.clear();
+        cells.append(QString());
+        cells.append(QString::number(k + 1));
+        for (const QString &field : contacts[k])
+            cells.append(field);
+        grid->setRowCells(k + 1, cells);
+    }
+    grid->clearRow(count + 1);
+    grid->endUpdate();
+    return count;
+}
+
 int entryRow(const TAdvStringGrid *grid) { return grid->rowCount() - 1; }
 
 bool isEntryRow(const TAdvStringGrid *grid, int row) { return row >= grid->rowCount() - 1; }

@@ -20,6 +20,10 @@ void FillContactHeaders(TAdvStringGrid *grid, int language);
 // ignored), IDs 1..N, and leaves the entry row last. Returns N.
 int loadContactRows(TAdvStringGrid *grid, const TextLines &lines);
 
+// Fills rows 1..N from contacts without keys (they are derived later), IDs
+// 1..N, and leaves the entry row last. Returns N.
+int loadContactList(TAdvStringGrid *grid, const QList<contact::Fields> &contacts);
+
 // The row after the contacts, where a new contact goes.
 int entryRow(const TAdvStringGrid *grid);
 bool isEntryRow(const TAdvStringGrid *grid, int row);

@@ -19,10 +19,13 @@ int ContactRekeyer::ruleLanguage(int engineLanguage)
 
 void ContactRekeyer::setLanguage(int engineLanguage)
 {
-    const int language = ruleLanguage(engineLanguage);
-    if (language == m_language)
-        return;
-    m_language = language;
+    if (ruleLanguage(engineLanguage) != m_language)
+        rekeyAll(engineLanguage);
+}
+
+void ContactRekeyer::rekeyAll(int engineLanguage)
+{
+    m_language = ruleLanguage(engineLanguage);
     m_next = 1;
     m_firstNames.clear();
     m_surnames.clear();

@@ -22,6 +22,8 @@ public:
 
     // Aims at the rules of `engineLanguage`; a new language starts over at row 1.
     void setLanguage(int engineLanguage);
+    // The grid's rows are new and have no keys yet: all are keyed afresh.
+    void rekeyAll(int engineLanguage);
     int language() const { return m_language; }
     bool isCurrent() const { return m_next < 0; }
 

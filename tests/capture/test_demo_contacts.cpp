@@ -13,6 +13,7 @@
 #include "capture/TfrmListDupes.h"
 #include "engine/VeskorEngine.h"
 #include "i18n/Catalogue.h"
+#include "widgets/Messages.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -190,6 +191,69 @@ private slots:
         QFile saved(report);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().startsWith("\xEF\xBB\xBF" "Cluster,ID,"));
+        engine.finish();
+    }
+
+    void theUsersOwnListReplacesTheDemoListAndIsSearched()
+    {
+        WorkingFolder wf;
+        copyShippedData(wf);
+        VeskorEngine engine;
+        Program program(engine);
+        TForm1 &form = program.mainWindow();
+        form.show();
+        form.FormActivate();
+        form.pages()->setCurrentIndex(2);
+        CapturePage &page = *form.capturePage();
+        TAdvStringGrid *grid = page.sgDemo();
+        const auto click = [&page](const char *name) {
+            QTest::mouseClick(page.findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
+        };
+
+        // Not a CSV text: one failure box, the demo list as it was.
+        const QString binary = wf.path(QStringLiteral("list.xlsx"));
+        writeRaw(binary, QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(200, '\0'));
+        page.askListPath = [&binary] { return binary; };
+        click("sbOpenList");
+        QCOMPARE(wf.boxes.size(), 1);
+        QVERIFY(wf.boxes[0].icon == Messages::Icon::Stop);
+        QCOMPARE(grid->rowCount(), 32);
+
+        // A spreadsheet's French export: semicolons, Windows-1252, a ragged row.
+        const QString csv = wf.path(QStringLiteral("clients.csv"));
+        const QString text = QStringLiteral(
+            "Civilit\u00e9;Pr\u00e9nom;Nom;Soci\u00e9t\u00e9;Ville\r\n"
+            "M.;Fran\u00e7ois;Lef\u00e8vre;Boulangerie Moreau SARL;Paris\r\n"
+            "Mme;H\u00e9l\u00e8ne;Giraud;Les Trois Moulins;Toulouse\r\n"
+            "M.;Francois;Lefevre;Boulangerie Moreau;Paris\r\n"
+            "M.;Paul;Martin;Martin SA;Lyon;en trop\r\n"
+            "Mme;Helene;Giraud;Les Trois Moulins SAS;Toulouse\r\n");
+        QByteArray bytes;
+        for (QChar c : text)
+            bytes.append(char(c.unicode()));  // Latin-1 letters only: their Windows-1252 bytes
+        writeRaw(csv, bytes);
+        page.askListPath = [&csv] { return csv; };
+        click("sbOpenList");
+        QCOMPARE(wf.boxes.size(), 2);
+        QVERIFY2(wf.boxes[1].text.contains(QStringLiteral("5")), qPrintable(wf.boxes[1].text));
+        QCOMPARE(grid->rowCount(), 4 + 2);
+        QCOMPARE(rowFields(grid, 1)[1], QStringLiteral("Fran\u00e7ois"));
+        QCOMPARE(grid->cell(4, contact::kIdColumn), QStringLiteral("4"));
+
+        QStringList clusters;
+        QTimer::singleShot(0, [&] {
+            TfrmListDupes &dialog = *page.listDupes();
+            QTRY_VERIFY(!dialog.isSearching());
+            for (const DuplicateCluster &c : dialog.clusters()) {
+                QStringList ids;
+                for (int m : c.members)
+                    ids.append(QString::number(m + 1));
+                clusters.append(ids.join(QLatin1Char(',')));
+            }
+            dialog.reject();
+        });
+        click("sbFindDuplicates");
+        QCOMPARE(clusters, (QStringList{"1,3", "2,4"}));
         engine.finish();
     }
 };
