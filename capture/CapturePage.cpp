@@ -262,7 +262,7 @@ void CapturePage::sbOpenListClick()
                           text.join(QLatin1Char('\n'))});
 }
 
-void CapturePage::sbFindDuplicatesClick()
+void CapturePage::startListSearch()
 {
     m_rekeyer->setLanguage(m_state.EngineLanguage);
     m_rekeyer->finish();
@@ -277,8 +277,12 @@ void CapturePage::sbFindDuplicatesClick()
         keys.append({m_grid->cell(row, contact::kFirstNamePhkColumn), m_grid->cell(row, contact::kSurnamePhkColumn),
                      m_grid->cell(row, contact::kCompanyPhkColumn)});
     }
-    m_listDupes->startSearch(std::move(contacts), std::move(keys), m_state.SearchOptions,
-                             qMax(1, QThread::idealThreadCount()));
+    m_listDupes->startSearch(std::move(contacts), std::move(keys), m_state.SearchOptions, listSearchThreads);
+}
+
+void CapturePage::sbFindDuplicatesClick()
+{
+    startListSearch();
     m_listDupes->exec();
     if (const QString id = m_listDupes->chosenId(); !id.isEmpty())
         if (const int row = findContactRow(m_grid, id); row > 0)

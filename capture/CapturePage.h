@@ -5,6 +5,7 @@
 #include "DuplicateSearch.h"
 #include "core/ProgramState.h"
 
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -55,6 +56,9 @@ public:
     std::function<QString()> askListPath;
     // Every duplicate inside the list, by the current search options.
     void sbFindDuplicatesClick();
+    // Starts the search of the whole list in its window, without showing it.
+    void startListSearch();
+    int listSearchThreads = qMax(1, QThread::idealThreadCount());
     TfrmListDupes *listDupes() const { return m_listDupes; }
     // Ends a running whole-list search and closes its window: the program is closing.
     void stopBackgroundWork();

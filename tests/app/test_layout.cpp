@@ -110,7 +110,7 @@ private slots:
                     check(view, QStringLiteral(" (gender %1, pattern %2)").arg(gender).arg(pattern));
                 }
         });
-        QCOMPARE(views, 5 * (4 + 5));
+        QCOMPARE(views, 5 * (4 + 6));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QVERIFY(wf.boxes.isEmpty());
     }

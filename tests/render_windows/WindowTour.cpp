@@ -6,6 +6,7 @@
 #include "capture/CapturePage.h"
 #include "capture/ContactGrid.h"
 #include "capture/TfrmDupes.h"
+#include "capture/TfrmListDupes.h"
 #include "capture/TfrmSearchOptions.h"
 #include "core/ProgramState.h"
 #include "widgets/TAdvStringGrid.h"
@@ -45,6 +46,19 @@ void prepareDupes(Program &program)
     program.dupes().setMode(CaptureMode::Add);
 }
 
+// The whole-list search's window with its result: the search runs on this
+// thread's engine only, since a test's engine may not be shared by threads.
+TfrmListDupes &prepareListDupes(Program &program)
+{
+    CapturePage *page = program.mainWindow().capturePage();
+    page->listSearchThreads = 1;
+    page->startListSearch();
+    const QDeadlineTimer deadline(10000);
+    while (page->listDupes()->isSearching() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return *page->listDupes();
+}
+
 }  // namespace
 
 QString WindowView::fileStem() const
@@ -58,7 +72,7 @@ void tourWindows(Program &program, const std::function<void(const WindowView &)>
     form.show();
     settle();
     QWidget *dialogs[] = {&program.sonabel(), &program.purvex(), &program.searchOptions(), &program.dataFile(),
-                          &program.dupes()};
+                          &program.dupes(), form.capturePage()->listDupes()};
     for (int language = 1; language <= 5; ++language) {
         form.pages()->setCurrentIndex(0);
         form.languagePage()->button(language)->click();
@@ -69,6 +83,7 @@ void tourWindows(Program &program, const std::function<void(const WindowView &)>
             visit({&form, form.objectName(), form.pages()->widget(page)->objectName(), language});
         }
         prepareDupes(program);
+        prepareListDupes(program);
         for (QWidget *dialog : dialogs) {
             dialog->show();
             settle();
