@@ -253,6 +253,9 @@ void TfrmDataFile::ShowRecord()
     const qsizetype b = qsizetype(row - 1) * R::kLength;
     txtItem1->setText(EditorLines.at(b + R::Item1));
     txtItem2->setText(EditorLines.at(b + R::Item2));
+    // Setting a text leaves the cursor at its end; a long item should show its start.
+    txtItem1->setCursorPosition(0);
+    txtItem2->setCursorPosition(0);
     const QString &category = EditorLines.at(b + R::Category);
     if (category == R::kName)
         radNames->setChecked(true);

@@ -117,6 +117,9 @@ private slots:
         QCOMPARE(p->cboSearchForPattern->currentIndex(), -1);
         QVERIFY(e.dialog.GroupBox2->chkRemoveNumbers->isChecked());
         QVERIFY(!e.dialog.GroupBox2->chkRemoveInitials->isChecked());
+        // Items wider than their fields show their start.
+        QCOMPARE(e.dialog.txtItem1->cursorPosition(), 0);
+        QCOMPARE(e.dialog.txtItem2->cursorPosition(), 0);
         // The form writes back what it shows, except the index it could not show.
         QStringList expected = r;
         expected[ScoreRecord::Occupations] = "1";
