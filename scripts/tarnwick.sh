@@ -43,7 +43,7 @@ run_tests() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
     cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-          -DTARNWICK_SANITIZE=ON -DTARNWICK_FUZZ=ON -DTARNWICK_WERROR=$werror >/dev/null
+          -DTARNWICK_SANITIZE=ON -DTARNWICK_FUZZ=ON -DTARNWICK_BENCH=OFF -DTARNWICK_WERROR=$werror >/dev/null
     cmake --build "$here/build-asan" -j "$(nproc)"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         LSAN_OPTIONS=suppressions="$here/fuzz/lsan.supp" \
