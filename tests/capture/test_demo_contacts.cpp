@@ -256,6 +256,41 @@ private slots:
         QCOMPARE(clusters, (QStringList{"1,3", "2,4"}));
         engine.finish();
     }
+
+    void closingTheProgramDuringASearchEndsItCleanly()
+    {
+        WorkingFolder wf;
+        copyShippedData(wf);
+        // Many namesakes in one block: a search long enough to close the program during it.
+        QByteArray csv("Title,FirstName,Surname,CompanyName\r\n");
+        for (int i = 0; i < 4000; ++i)
+            csv += "Mr,William,Smith,Harrow & Finch Trading Ltd\r\n";
+        const QString path = wf.path(QStringLiteral("many.csv"));
+        writeRaw(path, csv);
+        VeskorEngine engine;
+        {
+            Program program(engine);
+            TForm1 &form = program.mainWindow();
+            form.show();
+            form.FormActivate();
+            form.pages()->setCurrentIndex(2);
+            CapturePage &page = *form.capturePage();
+            page.askListPath = [&path] { return path; };
+            QTest::mouseClick(page.findChild<QAbstractButton *>(QStringLiteral("sbOpenList")), Qt::LeftButton);
+            bool searchingWhenClosed = false;
+            QTimer::singleShot(0, [&] {
+                searchingWhenClosed = page.listDupes()->isSearching();
+                form.close();
+            });
+            QTest::mouseClick(page.findChild<QAbstractButton *>(QStringLiteral("sbFindDuplicates")), Qt::LeftButton);
+            QVERIFY(searchingWhenClosed);
+            QVERIFY(!page.listDupes()->isSearching());
+            QVERIFY(!page.listDupes()->isVisible());
+        }
+        // The program's windows are gone and the engine was finished with no worker inside it.
+        QCOMPARE(engine.matchIt(QStringLiteral("SMITH"), QStringLiteral("SMYTH")) > 0, true);
+        engine.finish();
+    }
 };
 
 QTEST_MAIN(TestDemoContacts)
