@@ -169,8 +169,9 @@ QList<MatchedPair> findListDuplicates(Engine &engine, const QList<ContactKeyRow>
                     if (!table.empty() && comparedElsewhere(table, a, b, block))
                         continue;
                     MatchedPair pair{a, b};
-                    // Symmetric scores: either contact may be the stored one.
-                    if (matches(engine, keys[a], keys[b], options, pair))
+                    // Scores are symmetric, so the contact fixed for this row
+                    // goes second: the engine keeps that text prepared.
+                    if (matches(engine, keys[b], keys[a], options, pair))
                         out.push_back(pair);
                 }
                 control.done.fetch_add(qint64(m.size() - x - 1), std::memory_order_relaxed);
