@@ -124,7 +124,7 @@ void printPlanted(const QString &listPath, int count, const QList<MatchedPair> &
 {
     const QList<PlantedPair> planted = readPlantedPairs(sidePath(listPath));
     if (planted.isEmpty()) {
-        std::printf("planted pairs: no %s\n", qPrintable(sidePath(listPath)));
+        std::printf("planted pairs: none listed in %s\n", qPrintable(sidePath(listPath)));
         return;
     }
     const auto tally = tallyPlanted(planted, count, clusterPairs(count, pairs));
@@ -198,7 +198,8 @@ double resultWindow(CapturePage &page)
     closer.setInterval(20);
     QObject::connect(&closer, &QTimer::timeout, [&page] {
         TfrmListDupes *dialog = page.listDupes();
-        if (dialog->isVisible() && !dialog->isSearching() && !dialog->clusters().isEmpty())
+        // The search's end joins its thread and fills the tree in one step.
+        if (dialog->isVisible() && !dialog->isSearching())
             dialog->reject();
     });
     closer.start();
