@@ -216,12 +216,16 @@ def main():
     rows = [make_contact(rnd, rnd.choice(CODES), companies) for _ in range(args.count - planted)]
     pairs = []
     kind_index = 0
+    tries = 0
     while len(pairs) < planted:
         kind = KINDS[kind_index % len(KINDS)]
         base_row = rnd.randrange(len(rows))
         base = rows[base_row]
         dup = variant(rnd, base, kind)
+        tries += 1
         if dup is None:
+            if tries > 1000 * (len(pairs) + 1):
+                raise SystemExit(f"no contact to plant a copy of kind {kind}: the list is too small")
             continue  # look for another contact that has what this kind varies
         kind_index += 1
         rows.append(dup)
