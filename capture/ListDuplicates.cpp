@@ -12,34 +12,66 @@
 namespace tarnwick {
 namespace {
 
-// Duplicates share at least one of these nearly always: a surname key, or a
-// first-name key with the start of the company key, or the start of the
-// surname key with the first-name key's initial. A pair is compared in the
-// first pass whose block it shares, so never twice.
+// Duplicates share at least one of these nearly always: a surname key; or
+// one word of the first-name key with the start of the company key (a
+// compound forename is often written with one of its names only); or the
+// start of the surname key with the first-name key's initial (a slip in the
+// surname's third letter still shares the first two). A contact may stand in
+// several blocks of one pass; a pair is compared only in the first block it
+// shares, so never twice.
 constexpr int kPasses = 3;
+constexpr int kCompanyPrefix = 3;
+constexpr int kSurnamePrefix = 2;
 
-QString blockKey(const ContactKeyRow &k, int pass)
+QStringList blockKeys(const ContactKeyRow &k, int pass)
 {
     switch (pass) {
     case 0:
-        return k.surname;
-    case 1:
-        return k.firstName.isEmpty() || k.company.isEmpty() ? QString() : k.firstName + u'|' + k.company.left(3);
-    default:
-        return k.surname.size() < 3 || k.firstName.isEmpty() ? QString() : k.surname.left(3) + u'|' + k.firstName.left(1);
+        return k.surname.isEmpty() ? QStringList() : QStringList{k.surname};
+    case 1: {
+        if (k.company.isEmpty())
+            return {};
+        QStringList keys = k.firstName.split(u' ', Qt::SkipEmptyParts);
+        keys.removeDuplicates();
+        for (QString &word : keys)
+            word += u'|' + k.company.left(kCompanyPrefix);
+        return keys;
     }
+    default:
+        return k.surname.size() < kSurnamePrefix || k.firstName.isEmpty()
+                   ? QStringList()
+                   : QStringList{k.surname.left(kSurnamePrefix) + u'|' + k.firstName.left(1)};
+    }
+}
+
+// Every contact's keys, per pass.
+using KeyTable = std::vector<std::vector<QStringList>>;
+
+KeyTable keyTable(const QList<ContactKeyRow> &keys, Blocking blocking)
+{
+    KeyTable table;
+    if (blocking == Blocking::AllPairs)
+        return table;
+    table.resize(kPasses);
+    for (int pass = 0; pass < kPasses; ++pass) {
+        table[size_t(pass)].reserve(size_t(keys.size()));
+        for (const ContactKeyRow &k : keys)
+            table[size_t(pass)].push_back(blockKeys(k, pass));
+    }
+    return table;
 }
 
 struct Block {
     int pass;
+    QString key;
     std::vector<int> members;
 };
 
-std::vector<Block> buildBlocks(const QList<ContactKeyRow> &keys, Blocking blocking)
+std::vector<Block> buildBlocks(const KeyTable &table, int count, Blocking blocking)
 {
     std::vector<Block> blocks;
     if (blocking == Blocking::AllPairs) {
-        Block all{0, std::vector<int>(size_t(keys.size()))};
+        Block all{0, {}, std::vector<int>(size_t(count))};
         std::iota(all.members.begin(), all.members.end(), 0);
         blocks.push_back(std::move(all));
         return blocks;
@@ -47,16 +79,15 @@ std::vector<Block> buildBlocks(const QList<ContactKeyRow> &keys, Blocking blocki
     for (int pass = 0; pass < kPasses; ++pass) {
         QHash<QString, int> index;
         const size_t first = blocks.size();
-        for (int i = 0; i < keys.size(); ++i) {
-            const QString key = blockKey(keys[i], pass);
-            if (key.isEmpty())
-                continue;
-            auto it = index.constFind(key);
-            if (it == index.constEnd()) {
-                it = index.insert(key, int(blocks.size()));
-                blocks.push_back({pass, {}});
+        for (int i = 0; i < count; ++i) {
+            for (const QString &key : table[size_t(pass)][size_t(i)]) {
+                auto it = index.constFind(key);
+                if (it == index.constEnd()) {
+                    it = index.insert(key, int(blocks.size()));
+                    blocks.push_back({pass, key, {}});
+                }
+                blocks[size_t(*it)].members.push_back(i);
             }
-            blocks[size_t(*it)].members.push_back(i);
         }
         // A block of one compares nothing.
         blocks.erase(std::remove_if(blocks.begin() + qsizetype(first), blocks.end(),
@@ -67,6 +98,27 @@ std::vector<Block> buildBlocks(const QList<ContactKeyRow> &keys, Blocking blocki
     std::sort(blocks.begin(), blocks.end(),
               [](const Block &x, const Block &y) { return x.members.size() > y.members.size(); });
     return blocks;
+}
+
+// True when the pair shares a block that comes before `block`: one of an
+// earlier pass, or one of the same pass whose key stands earlier in a's keys.
+bool comparedElsewhere(const KeyTable &table, int a, int b, const Block &block)
+{
+    for (int p = 0; p < block.pass; ++p)
+        for (const QString &key : table[size_t(p)][size_t(a)])
+            if (table[size_t(p)][size_t(b)].contains(key))
+                return true;
+    const QStringList &ka = table[size_t(block.pass)][size_t(a)];
+    if (ka.size() < 2)
+        return false;
+    const QStringList &kb = table[size_t(block.pass)][size_t(b)];
+    for (const QString &key : ka) {
+        if (key == block.key)
+            return false;
+        if (kb.contains(key))
+            return true;
+    }
+    return false;
 }
 
 qint64 comparisons(const Block &b) { return qint64(b.members.size()) * qint64(b.members.size() - 1) / 2; }
@@ -96,21 +148,12 @@ QList<MatchedPair> findListDuplicates(Engine &engine, const QList<ContactKeyRow>
                                       const DuplicateSearchOptions &options, int threads, SearchControl &control,
                                       Blocking blocking)
 {
-    const std::vector<Block> blocks = buildBlocks(keys, blocking);
+    const KeyTable table = keyTable(keys, blocking);
+    const std::vector<Block> blocks = buildBlocks(table, int(keys.size()), blocking);
     control.total = std::accumulate(blocks.begin(), blocks.end(), qint64(0),
                                     [](qint64 sum, const Block &b) { return sum + comparisons(b); });
     if (!options.ForenameCheck)
         return {};
-
-    // Which earlier pass's block a pair shares, answered from the keys alone.
-    const auto sharedEarlier = [&keys](int a, int b, int pass) {
-        for (int p = 0; p < pass; ++p) {
-            const QString ka = blockKey(keys[a], p);
-            if (!ka.isEmpty() && ka == blockKey(keys[b], p))
-                return true;
-        }
-        return false;
-    };
 
     std::atomic<size_t> nextBlock{0};
     std::vector<std::vector<MatchedPair>> found(size_t(qMax(threads, 1)));
@@ -123,11 +166,12 @@ QList<MatchedPair> findListDuplicates(Engine &engine, const QList<ContactKeyRow>
                     return;
                 for (size_t y = x + 1; y < m.size(); ++y) {
                     const int a = qMin(m[x], m[y]), b = qMax(m[x], m[y]);
-                    if (block.pass > 0 && sharedEarlier(a, b, block.pass))
+                    if (!table.empty() && comparedElsewhere(table, a, b, block))
                         continue;
                     MatchedPair pair{a, b};
-                    // Symmetric scores: either contact may be the stored one.
-                    if (matches(engine, keys[a], keys[b], options, pair))
+                    // Scores are symmetric, so the contact fixed for this row
+                    // goes second: the engine keeps that text prepared.
+                    if (matches(engine, keys[b], keys[a], options, pair))
                         out.push_back(pair);
                 }
                 control.done.fetch_add(qint64(m.size() - x - 1), std::memory_order_relaxed);
