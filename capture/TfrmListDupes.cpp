@@ -28,29 +28,29 @@ QString contactName(const contact::Fields &f)
 }  // namespace
 
 TfrmListDupes::TfrmListDupes(Engine &engine, QWidget *parent)
-    : ui::FixedDialog("TfrmListDupes", QStringLiteral("Duplicates in the List"), QSize(640, 440), parent),
+    : ui::FixedDialog("TfrmListDupes", QStringLiteral("Duplicates in the List"), QSize(760, 440), parent),
       m_engine(engine)
 {
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("lblSummary"));
-    m_summary->setGeometry(8, 8, 624, 17);
+    m_summary->setGeometry(8, 8, 744, 17);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("pbSearch"));
-    m_progress->setGeometry(8, 30, 520, 22);
+    m_progress->setGeometry(8, 30, 640, 22);
     m_progress->setRange(0, kProgressSteps);
     m_btnCancelSearch = new QPushButton(this);
     m_btnCancelSearch->setObjectName(QStringLiteral("btnCancelSearch"));
-    m_btnCancelSearch->setGeometry(536, 29, 96, 25);
+    m_btnCancelSearch->setGeometry(656, 29, 96, 25);
 
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("tvClusters"));
-    m_tree->setGeometry(8, 60, 624, 336);
+    m_tree->setGeometry(8, 60, 744, 336);
     m_tree->setColumnCount(4);
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
     m_tree->header()->setStretchLastSection(true);
     for (int c : {0, 1, 2})
-        m_tree->setColumnWidth(c, QList<int>{130, 170, 170}[c]);
+        m_tree->setColumnWidth(c, QList<int>{96, 200, 210}[c]);
 
     const auto button = [this](const char *name, int x) {
         auto *b = new QPushButton(this);
@@ -61,7 +61,7 @@ TfrmListDupes::TfrmListDupes(Engine &engine, QWidget *parent)
     };
     m_btnGoto = button("btnGoto", 8);
     m_btnSave = button("btnSave", 136);
-    m_btnClose = button("btnClose", 512);
+    m_btnClose = button("btnClose", 632);
 
     connectGuarded(m_btnCancelSearch, &QPushButton::clicked, this, [this] { reject(); });
     connectGuarded(m_btnClose, &QPushButton::clicked, this, [this] { reject(); });
