@@ -42,19 +42,22 @@ void FillContactHeaders(TAdvStringGrid *grid, int language)
     grid->setRowCells(0, header);
 }
 
-int loadContactRows(TAdvStringGrid *grid, const TextLines &lines)
+namespace {
+
+// Rows 1..count from `fieldsOf(k)` (the twelve fields and maybe the keys),
+// IDs 1..count, and the entry row last, emptied.
+template <typename FieldsOf>
+int fillContactRows(TAdvStringGrid *grid, int count, FieldsOf fieldsOf)
 {
-    const int count = int(lines.size() / contact::kLines);
     grid->beginUpdate();
     shapeContactGrid(grid, count + 2);
-    const QStringList &all = lines.lines();
     QStringList cells;
     cells.reserve(contact::kColumns);
     for (int k = 0; k < count; ++k) {
         cells.clear();
         cells.append(QString());
         cells.append(QString::number(k + 1));
-        cells.append(all.mid(qsizetype(k) * contact::kLines, contact::kLines));
+        fieldsOf(k, cells);
         grid->setRowCells(k + 1, cells);
     }
     // A grid that held a longer list keeps that row's old cells otherwise.
@@ -63,24 +66,22 @@ int loadContactRows(TAdvStringGrid *grid, const TextLines &lines)
     return count;
 }
 
+}  // namespace
+
+int loadContactRows(TAdvStringGrid *grid, const TextLines &lines)
+{
+    const QStringList &all = lines.lines();
+    return fillContactRows(grid, int(lines.size() / contact::kLines), [&all](int k, QStringList &cells) {
+        cells.append(all.mid(qsizetype(k) * contact::kLines, contact::kLines));
+    });
+}
+
 int loadContactList(TAdvStringGrid *grid, const QList<contact::Fields> &contacts)
 {
-    const int count = int(contacts.size());
-    grid->beginUpdate();
-    shapeContactGrid(grid, count + 2);
-    QStringList cells;
-    cells.reserve(contact::kColumns);
-    for (int k = 0; k < count; ++k) {
-        cells.clear();
-        cells.append(QString());
-        cells.append(QString::number(k + 1));
+    return fillContactRows(grid, int(contacts.size()), [&contacts](int k, QStringList &cells) {
         for (const QString &field : contacts[k])
             cells.append(field);
-        grid->setRowCells(k + 1, cells);
-    }
-    grid->clearRow(count + 1);
-    grid->endUpdate();
-    return count;
+    });
 }
 
 int entryRow(const TAdvStringGrid *grid) { return grid->rowCount() - 1; }

@@ -16,11 +16,14 @@
 #include "widgets/Messages.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidget>
 #include <QToolButton>
+#include <QTreeWidget>
+
+#include <optional>
 
 using namespace tarnwick;
 using namespace tarnwick::testing;
@@ -36,11 +39,50 @@ struct Group {
 };
 const QList<Group> kNearDuplicateGroups = {{1, {1, 2}}, {2, {7, 8}}, {3, {13, 14}}, {4, {19, 20}}, {5, {25, 26}}};
 
-void copyShippedData(const WorkingFolder &wf)
+// The whole program on the real engine, started in a copy of the shipped
+// data files, with the capture page shown.
+struct RealProgram {
+    WorkingFolder wf;
+    VeskorEngine engine;
+    std::optional<Program> program;
+    TForm1 *form = nullptr;
+    CapturePage *page = nullptr;
+
+    RealProgram()
+    {
+        const QDir run(QStringLiteral(TARNWICK_RUN_DIR));
+        for (const QString &name : run.entryList({QStringLiteral("*.dta")}, QDir::Files))
+            QFile::copy(run.filePath(name), wf.path(name));
+        program.emplace(engine);
+        form = &program->mainWindow();
+        form->show();
+        form->FormActivate();
+        form->pages()->setCurrentIndex(2);
+        page = form->capturePage();
+    }
+    ~RealProgram()
+    {
+        program.reset();
+        engine.finish();
+    }
+    void click(const char *name) const
+    {
+        QTest::mouseClick(page->findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
+    }
+    QLineEdit *field(const char *name) const { return page->findChild<QLineEdit *>(QLatin1String(name)); }
+};
+
+// The clusters of the whole-list window as "id,id,..." texts.
+QStringList clusterIds(const TfrmListDupes &dialog)
 {
-    const QDir run(QStringLiteral(TARNWICK_RUN_DIR));
-    for (const QString &name : run.entryList({QStringLiteral("*.dta")}, QDir::Files))
-        QVERIFY(QFile::copy(run.filePath(name), wf.path(name)));
+    QStringList clusters;
+    for (const DuplicateCluster &c : dialog.clusters()) {
+        QStringList ids;
+        for (int m : c.members)
+            ids.append(QString::number(m + 1));
+        clusters.append(ids.join(QLatin1Char(',')));
+    }
+    return clusters;
 }
 
 }  // namespace
@@ -52,14 +94,9 @@ private slots:
 
     void retypedContactsAndTheirPartnersAreFoundInEveryLanguage()
     {
-        WorkingFolder wf;
-        copyShippedData(wf);
-        VeskorEngine engine;
-        Program program(engine);
-        TForm1 &form = program.mainWindow();
-        form.show();
-        form.FormActivate();
-        TAdvStringGrid *grid = form.capturePage()->sgDemo();
+        RealProgram p;
+        TForm1 &form = *p.form;
+        TAdvStringGrid *grid = p.page->sgDemo();
         const int contacts = grid->rowCount() - 2;
         QCOMPARE(contacts, 30);
         QList<contact::Fields> stored;
@@ -82,10 +119,9 @@ private slots:
                                 expected.append(QString::number(partner));
                 QStringList listed;
                 auto shown = answerModal(QStringLiteral("sbCancel"),
-                                         [&](QWidget *) { listed = candidateIds(program.dupes()); });
-                CaptureHarness::typeInto(*form.capturePage(), stored[row - 1]);
-                QTest::mouseClick(form.capturePage()->findChild<QAbstractButton *>(QStringLiteral("sbAdd")),
-                                  Qt::LeftButton);
+                                         [&](QWidget *) { listed = candidateIds(p.program->dupes()); });
+                CaptureHarness::typeInto(*p.page, stored[row - 1]);
+                p.click("sbAdd");
                 QVERIFY2(*shown, qPrintable(QStringLiteral("language %1: nothing listed for contact %2 %3")
                                                 .arg(language)
                                                 .arg(row)
@@ -100,63 +136,43 @@ private slots:
             // Cancel stored nothing.
             QCOMPARE(grid->rowCount(), contacts + 2);
         }
-        engine.finish();
     }
 
     void aNameOutsideWindows1252IsFoundByItsPlainSpelling()
     {
-        WorkingFolder wf;
-        copyShippedData(wf);
-        VeskorEngine engine;
-        Program program(engine);
-        TForm1 &form = program.mainWindow();
-        form.show();
-        form.FormActivate();
-        form.pages()->setCurrentIndex(2);
-        CapturePage &page = *form.capturePage();
-        const auto click = [&page](const char *name) {
-            QTest::mouseClick(page.findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
-        };
-        const auto field = [&page](const char *name) { return page.findChild<QLineEdit *>(QLatin1String(name)); };
+        RealProgram p;
 
-        click("sbLast");
-        field("txtFirstName")->setText(QStringLiteral("Łukasz"));
-        field("txtSurname")->setText(QStringLiteral("Wiśniewski"));
-        field("txtCompanyName")->setText(QStringLiteral("Kraków Żegluga Sp. z o.o."));
-        QVERIFY(field("txtFirstName")->toolTip().isEmpty());  // folded, nothing left out
-        click("sbAdd");
-        QCOMPARE(page.sgDemo()->cell(31, contact::kIdColumn), QStringLiteral("31"));
+        p.click("sbLast");
+        p.field("txtFirstName")->setText(QStringLiteral("Łukasz"));
+        p.field("txtSurname")->setText(QStringLiteral("Wiśniewski"));
+        p.field("txtCompanyName")->setText(QStringLiteral("Kraków Żegluga Sp. z o.o."));
+        QVERIFY(p.field("txtFirstName")->toolTip().isEmpty());  // folded, nothing left out
+        p.click("sbAdd");
+        QCOMPARE(p.page->sgDemo()->cell(31, contact::kIdColumn), QStringLiteral("31"));
 
-        click("sbLast");
-        field("txtFirstName")->setText(QStringLiteral("Lukasz"));
-        field("txtSurname")->setText(QStringLiteral("Wisniewski"));
-        field("txtCompanyName")->setText(QStringLiteral("Krakow Zegluga"));
+        p.click("sbLast");
+        p.field("txtFirstName")->setText(QStringLiteral("Lukasz"));
+        p.field("txtSurname")->setText(QStringLiteral("Wisniewski"));
+        p.field("txtCompanyName")->setText(QStringLiteral("Krakow Zegluga"));
         QStringList listed;
-        auto shown = answerModal(QStringLiteral("sbCancel"), [&](QWidget *) { listed = candidateIds(program.dupes()); });
-        click("sbAdd");
+        auto shown = answerModal(QStringLiteral("sbCancel"), [&](QWidget *) { listed = candidateIds(p.program->dupes()); });
+        p.click("sbAdd");
         QVERIFY(*shown);
         QCOMPARE(listed, QStringList{"31"});
 
         // What has no Latin form is named at the field, pasted as a user would.
         QGuiApplication::clipboard()->setText(QStringLiteral(" \U0001F600"));
-        field("txtFirstName")->setFocus();
-        QTest::keySequence(field("txtFirstName"), QKeySequence::Paste);
-        QCOMPARE(field("txtFirstName")->text(), QStringLiteral("Lukasz \U0001F600"));
-        QCOMPARE(field("txtFirstName")->toolTip(), CatalogueText(1, 163).arg(QStringLiteral("\U0001F600")));
-        engine.finish();
+        p.field("txtFirstName")->setFocus();
+        QTest::keySequence(p.field("txtFirstName"), QKeySequence::Paste);
+        QCOMPARE(p.field("txtFirstName")->text(), QStringLiteral("Lukasz \U0001F600"));
+        QCOMPARE(p.field("txtFirstName")->toolTip(), CatalogueText(1, 163).arg(QStringLiteral("\U0001F600")));
     }
 
     void wholeListSearchFindsTheNearDuplicatesAndGoesToOne()
     {
-        WorkingFolder wf;
-        copyShippedData(wf);
-        VeskorEngine engine;
-        Program program(engine);
-        TForm1 &form = program.mainWindow();
-        form.show();
-        form.FormActivate();
-        form.pages()->setCurrentIndex(2);
-        CapturePage &page = *form.capturePage();
+        RealProgram p;
+        CapturePage &page = *p.page;
+        WorkingFolder &wf = p.wf;
         TfrmListDupes &dialog = *page.listDupes();
         const QString report = wf.path(QStringLiteral("report.csv"));
         dialog.askReportPath = [&report] { return report; };
@@ -164,12 +180,7 @@ private slots:
         QStringList clusters;
         QTimer::singleShot(0, [&] {
             QTRY_VERIFY(!dialog.isSearching());
-            for (const DuplicateCluster &c : dialog.clusters()) {
-                QStringList ids;
-                for (int m : c.members)
-                    ids.append(QString::number(m + 1));
-                clusters.append(ids.join(QLatin1Char(',')));
-            }
+            clusters = clusterIds(dialog);
             QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnSave")), Qt::LeftButton);
             // Bill Smyth, clicked and chosen with Enter, is where the grid goes.
             QTreeWidget *tree = dialog.tvClusters();
@@ -181,40 +192,30 @@ private slots:
             QCOMPARE(tree->currentItem(), bill);
             QTest::keyClick(tree, Qt::Key_Return);
         });
-        QTest::mouseClick(page.findChild<QAbstractButton *>(QStringLiteral("sbFindDuplicates")), Qt::LeftButton);
+        p.click("sbFindDuplicates");
         QVERIFY(!dialog.isVisible());
         // English rules: the English and French pairs of the demo data.
         QVERIFY2(clusters.contains(QStringLiteral("1,2")) && clusters.contains(QStringLiteral("7,8")),
                  qPrintable(clusters.join(QLatin1Char(' '))));
         QCOMPARE(page.sgDemo()->currentRow(), 2);
-        QCOMPARE(page.findChild<QLineEdit *>(QStringLiteral("txtFirstName"))->text(), QStringLiteral("Bill"));
+        QCOMPARE(p.field("txtFirstName")->text(), QStringLiteral("Bill"));
         QFile saved(report);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().startsWith("\xEF\xBB\xBF" "Cluster,ID,"));
-        engine.finish();
     }
 
     void theUsersOwnListReplacesTheDemoListAndIsSearched()
     {
-        WorkingFolder wf;
-        copyShippedData(wf);
-        VeskorEngine engine;
-        Program program(engine);
-        TForm1 &form = program.mainWindow();
-        form.show();
-        form.FormActivate();
-        form.pages()->setCurrentIndex(2);
-        CapturePage &page = *form.capturePage();
+        RealProgram p;
+        CapturePage &page = *p.page;
+        WorkingFolder &wf = p.wf;
         TAdvStringGrid *grid = page.sgDemo();
-        const auto click = [&page](const char *name) {
-            QTest::mouseClick(page.findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
-        };
 
         // Not a CSV text: one failure box, the demo list as it was.
         const QString binary = wf.path(QStringLiteral("list.xlsx"));
         writeRaw(binary, QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(200, '\0'));
         page.askListPath = [&binary] { return binary; };
-        click("sbOpenList");
+        p.click("sbOpenList");
         QCOMPARE(wf.boxes.size(), 1);
         QVERIFY(wf.boxes[0].icon == Messages::Icon::Stop);
         QCOMPARE(grid->rowCount(), 32);
@@ -233,7 +234,7 @@ private slots:
             bytes.append(char(c.unicode()));  // Latin-1 letters only: their Windows-1252 bytes
         writeRaw(csv, bytes);
         page.askListPath = [&csv] { return csv; };
-        click("sbOpenList");
+        p.click("sbOpenList");
         QCOMPARE(wf.boxes.size(), 2);
         QVERIFY2(wf.boxes[1].text.contains(QStringLiteral("5")), qPrintable(wf.boxes[1].text));
         QCOMPARE(grid->rowCount(), 4 + 2);
@@ -244,23 +245,19 @@ private slots:
         QTimer::singleShot(0, [&] {
             TfrmListDupes &dialog = *page.listDupes();
             QTRY_VERIFY(!dialog.isSearching());
-            for (const DuplicateCluster &c : dialog.clusters()) {
-                QStringList ids;
-                for (int m : c.members)
-                    ids.append(QString::number(m + 1));
-                clusters.append(ids.join(QLatin1Char(',')));
-            }
+            clusters = clusterIds(dialog);
             dialog.reject();
         });
-        click("sbFindDuplicates");
+        p.click("sbFindDuplicates");
         QCOMPARE(clusters, (QStringList{"1,3", "2,4"}));
-        engine.finish();
     }
 
     void closingTheProgramDuringASearchEndsItCleanly()
     {
         WorkingFolder wf;
-        copyShippedData(wf);
+        const QDir run(QStringLiteral(TARNWICK_RUN_DIR));
+        for (const QString &name : run.entryList({QStringLiteral("*.dta")}, QDir::Files))
+            QVERIFY(QFile::copy(run.filePath(name), wf.path(name)));
         // Many namesakes in one block: a search long enough to close the program during it.
         QByteArray csv("Title,FirstName,Surname,CompanyName\r\n");
         for (int i = 0; i < 4000; ++i)
