@@ -51,7 +51,7 @@ run_tests() {
     # The engine alone under ThreadSanitizer (clang), for its threaded test:
     # no program, only the engine's tests (label "engine").
     cmake -S "$here" -B "$here/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-          -DTARNWICK_BUILD_APP=OFF -DTARNWICK_TSAN=ON -DTARNWICK_WERROR=$werror >/dev/null
+          -DTARNWICK_BUILD_APP=OFF -DTARNWICK_BENCH=OFF -DTARNWICK_TSAN=ON -DTARNWICK_WERROR=$werror >/dev/null
     cmake --build "$here/build-tsan" -j "$(nproc)" --target veskor32_tests
     TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
         ctest --test-dir "$here/build-tsan" -L engine --output-on-failure -j "$(nproc)" --timeout 900
